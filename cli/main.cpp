@@ -1,0 +1,103 @@
+// kwerlo-cli: the class-file tools without a screen. Results go to stdout, messages to stderr;
+// exit 0 on success, 1 when a file could not be read or written, 2 on a usage error.
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include <wx/init.h>
+#include <wx/string.h>
+
+#include "app/error_report.h"
+#include "app/messages.h"
+#include "app/program.h"
+#include "cli/class_json.h"
+#include "klasa/klasa.h"
+
+namespace {
+
+const char kUsage[] =
+    "Usage:\n"
+    "  kwerlo-cli dump FILE.kwer            print the class file as JSON\n"
+    "  kwerlo-cli build FILE.json OUT.kwer  write a class file from JSON\n"
+    "  kwerlo-cli --help                    show this text\n";
+
+void PrintAssert(const wxString& file, int line, const wxString&, const wxString& cond,
+                 const wxString& msg) {
+    wxString text = wxString::Format("%s: internal check failed (%s:%d): %s", KWERLO_TITLE, file,
+                                     line, msg.empty() ? cond : msg);
+    std::cerr << text.utf8_str().data() << "\n";
+}
+
+wxString Arg(const char* s) { return wxString::FromUTF8(s); }
+
+void Say(int code, const char* path) {
+    kw::TheMessages().Show(kw::ErrorReport::Text(code, Arg(path)), kw::ErrorReport::Caption(),
+                           kw::Buttons::Ok, kw::Icon::Error);
+}
+
+int Dump(const char* path) {
+    kw::Klasa klasa;
+    if (!klasa.Read(Arg(path))) {
+        Say(kw::kCannotRead, path);
+        return 1;
+    }
+    std::cout << kw::ClassToJson(klasa).dump() << "\n";
+    return std::cout.good() ? 0 : 1;
+}
+
+int Build(const char* jsonPath, const char* outPath) {
+    std::ifstream in(jsonPath, std::ios::binary);
+    if (!in) {
+        Say(kw::kCannotOpen, jsonPath);
+        return 1;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+    nlohmann::json doc;
+    try {
+        doc = nlohmann::json::parse(text.str());
+    } catch (const nlohmann::json::exception& e) {
+        std::cerr << jsonPath << ": not valid JSON: " << e.what() << "\n";
+        return 1;
+    }
+    kw::Klasa klasa;
+    std::string error;
+    if (!kw::ClassFromJson(doc, klasa, error)) {
+        std::cerr << jsonPath << ": " << error << "\n";
+        return 1;
+    }
+    if (!klasa.Save(Arg(outPath))) {
+        Say(kw::kCannotWrite, outPath);
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    static kw::ErrorReport errors;
+    wxInitializer init;
+    if (!init.IsOk()) {
+        std::cerr << "kwerlo-cli: cannot initialise wxWidgets\n";
+        return 1;
+    }
+    wxSetAssertHandler(PrintAssert);
+
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "--help" || command == "-h") {
+        std::cout << kUsage;
+        return 0;
+    }
+    try {
+        if (command == "dump" && argc == 3) return Dump(argv[2]);
+        if (command == "build" && argc == 4) return Build(argv[2], argv[3]);
+    } catch (const std::exception& e) {
+        std::cerr << "kwerlo-cli: " << e.what() << "\n";
+        return 1;
+    }
+    std::cerr << kUsage;
+    return 2;
+}

@@ -1,0 +1,192 @@
+// kwerlo-cli run as a teacher or a script would run it, on real files.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sys/wait.h>
+
+#include <nlohmann/json.hpp>
+
+#include "support/test_support.h"
+
+namespace {
+
+struct Result {
+    int exit;
+    std::string out, err;
+};
+
+Result RunCli(const std::string& args, const kwtest::TempDir& dir) {
+    const std::string errFile = dir.File("stderr.txt");
+    const std::string cmd = std::string(KWERLO_CLI) + " " + args + " 2>'" + errFile + "'";
+    Result r{-1, "", ""};
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return r;
+    char buf[65536];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+    const int status = pclose(p);
+    r.exit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    r.err = kwtest::ReadBytes(errFile);
+    std::remove(errFile.c_str());
+    return r;
+}
+
+std::string Quote(const std::string& s) { return "'" + s + "'"; }
+
+const std::string kSample = std::string(KWERLO_TEST_DATA) + "/small_class.json";
+
+TEST(Cli, HelpAndUsage) {
+    kwtest::TempDir dir;
+    Result help = RunCli("--help", dir);
+    EXPECT_EQ(help.exit, 0);
+    EXPECT_NE(help.out.find("kwerlo-cli dump FILE.kwer"), std::string::npos);
+    for (const char* bad : {"", "dump", "build a.json", "frobnicate x"}) {
+        Result r = RunCli(bad, dir);
+        EXPECT_EQ(r.exit, 2) << bad;
+        EXPECT_NE(r.err.find("Usage"), std::string::npos) << bad;
+    }
+}
+
+TEST(Cli, BuildThenDumpGivesTheSameDocumentAndTheSameFile) {
+    kwtest::TempDir dir;
+    const std::string a = dir.File("a.kwer"), b = dir.File("b.json"), c = dir.File("c.kwer");
+    ASSERT_EQ(RunCli("build " + Quote(kSample) + " " + Quote(a), dir).exit, 0);
+    Result first = RunCli("dump " + Quote(a), dir);
+    ASSERT_EQ(first.exit, 0) << first.err;
+    EXPECT_EQ(nlohmann::json::parse(first.out), nlohmann::json::parse(kwtest::ReadBytes(kSample)));
+    kwtest::WriteBytes(b, first.out);
+    ASSERT_EQ(RunCli("build " + Quote(b) + " " + Quote(c), dir).exit, 0);
+    Result second = RunCli("dump " + Quote(c), dir);
+    EXPECT_EQ(second.out, first.out);
+    EXPECT_EQ(kwtest::ReadBytes(c), kwtest::ReadBytes(a));
+    EXPECT_EQ(first.out.rfind("{\"version\":4000,\"class\":{\"num\":[[101,0,14],", 0), 0u);
+}
+
+TEST(Cli, DumpShowsAnIndependentlyWrittenFileInFileOrder) {
+    kwtest::TempDir dir;
+    using kwtest::Body;
+    const std::string body = Body()
+                                 .List(Body::Num(102, 0, 1) + Body::Num(101, 0, 3))
+                                 .List(Body::Txt(104, 0, "Szko\xb3" "a"))
+                                 .Int(1)
+                                 .List("")
+                                 .List(Body::Txt(204, 0, "\xaf" "ak"))
+                                 .Int(1)
+                                 .List(Body::Num(11001, 1, 90))
+                                 .List("")
+                                 .List("")
+                                 .bytes;
+    kwtest::WriteBytes(dir.File("i.kwer"), kwtest::ClassFileBytes(body, "3900 "));
+    Result r = RunCli("dump " + Quote(dir.File("i.kwer")), dir);
+    ASSERT_EQ(r.exit, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "{\"version\":3900,\"class\":{\"num\":[[102,0,1],[101,0,3]],\"txt\":[[104,0,"
+              "\"Szkoła\"]]},\"pupils\":[{\"num\":[],\"txt\":[[204,0,\"Żak\"]],\"assessments\":[{"
+              "\"state\":[[11001,1,90]],\"num\":[],\"txt\":[]}]}]}\n");
+}
+
+TEST(Cli, BuildRefusesBadInputAndLeavesTheTargetUntouched) {
+    std::string hundredPupils = "{\"pupils\":[";
+    for (int i = 0; i < 100; ++i) hundredPupils += std::string(i ? "," : "") + "{}";
+    hundredPupils += "]}";
+    std::string hundredAssessments = "{\"pupils\":[{\"assessments\":[";
+    for (int i = 0; i < 100; ++i) hundredAssessments += std::string(i ? "," : "") + "{}";
+    hundredAssessments += "]}]}";
+    const struct {
+        const char* what;
+        std::string json;
+        const char* message;
+    } cases[] = {
+        {"not JSON", "{\"class\":", "not valid JSON"},
+        {"not an object", "[1,2]", "document: expected an object"},
+        {"text where a number belongs", "{\"class\":{\"num\":[[101,0,\"5\"]]}}",
+         "class.num[0][2]: expected an integer"},
+        {"number where a text belongs", "{\"class\":{\"txt\":[[103,0,5]]}}",
+         "class.txt[0][2]: expected a text"},
+        {"short record", "{\"class\":{\"num\":[[101,0]]}}", "class.num[0]: expected [key"},
+        {"out of range", "{\"class\":{\"num\":[[101,0,2147483648]]}}", "32-bit range"},
+        {"fraction", "{\"class\":{\"num\":[[101,0,1.5]]}}", "expected an integer"},
+        {"unknown member", "{\"klass\":{}}", "unknown member \"klass\""},
+        {"100 pupils", hundredPupils, "100 pupils, at most 99"},
+        {"100 assessments", hundredAssessments, "pupils[0].assessments: 100 assessments"},
+        {"text outside Windows-1250",
+         "{\"pupils\":[{\"txt\":[[204,0,\"Kowalski\"]]},{\"txt\":[[204,0,\"Ωmega\"]]}]}",
+         "pupils[1].txt[0][2]: the text has characters that Windows-1250 cannot hold"},
+        {"pupils not a list", "{\"pupils\":{}}", "document.pupils: expected an array"},
+    };
+    kwtest::TempDir dir;
+    const std::string out = dir.File("out.kwer");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        kwtest::WriteBytes(out, "previous contents");
+        kwtest::WriteBytes(dir.File("in.json"), c.json);
+        Result r = RunCli("build " + Quote(dir.File("in.json")) + " " + Quote(out), dir);
+        EXPECT_EQ(r.exit, 1);
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_EQ(kwtest::ReadBytes(out), "previous contents");
+    }
+}
+
+TEST(Cli, FilesThatCannotBeReadOrWrittenGiveTheProgramsMessages) {
+    kwtest::TempDir dir;
+    kwtest::WriteBytes(dir.File("foreign.kwer"), "Some other program's file, not a class.....");
+    kwtest::WriteBytes(dir.File("newer.kwer"), kwtest::ClassFileBytes("", "5000 "));
+    const struct {
+        std::string args;
+        const char* message;
+    } cases[] = {
+        {"dump " + Quote(dir.File("missing.kwer")), "Nie można odczytać pliku : "},
+        {"dump " + Quote(dir.File("foreign.kwer")),
+         "Plik z ocenami uszkodzony lub próba odczytu z niewłaściwego pliku "},
+        {"dump " + Quote(dir.File("newer.kwer")),
+         "Ta wersja programu nie może odczytać wskazanej klasy"},
+        {"build " + Quote(dir.File("missing.json")) + " x.kwer", "Nie można otworzyć pliku : "},
+        {"build " + Quote(kSample) + " " + Quote(dir.File("no/dir/x.kwer")),
+         "Nie można zapisać pliku : "},
+    };
+    for (const auto& c : cases) {
+        Result r = RunCli(c.args, dir);
+        EXPECT_EQ(r.exit, 1) << c.args;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.args << "\n" << r.err;
+        EXPECT_TRUE(r.out.empty()) << c.args;
+    }
+}
+
+// A file-size limit stops the write half-way: the class saved before stays whole.
+TEST(Cli, BuildUnderAFileSizeLimitKeepsTheOldFile) {
+    kwtest::TempDir dir;
+    const std::string out = dir.File("class.kwer");
+    ASSERT_EQ(RunCli("build " + Quote(kSample) + " " + Quote(out), dir).exit, 0);
+    const std::string before = kwtest::ReadBytes(out);
+
+    // Letters from a simple generator, so that the body does not compress to almost nothing.
+    uint32_t seed = 1;
+    auto letters = [&seed](size_t n) {
+        std::string s;
+        for (size_t i = 0; i < n; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            s.push_back(static_cast<char>('a' + (seed >> 16) % 26));
+        }
+        return s;
+    };
+    std::string big = "{\"pupils\":[";
+    for (int p = 0; p < 30; ++p) {
+        big += std::string(p ? "," : "") + "{\"assessments\":[";
+        for (int a = 0; a < 30; ++a)
+            big += std::string(a ? "," : "") + "{\"txt\":[[22001,0,\"" + letters(200) + "\"]]}";
+        big += "]}";
+    }
+    big += "]}";
+    kwtest::WriteBytes(dir.File("big.json"), big);
+    const std::string cmd = "bash -c \"ulimit -f 4; exec " + std::string(KWERLO_CLI) + " build " +
+                            Quote(dir.File("big.json")) + " " + Quote(out) + "\"";
+    const int status = std::system(cmd.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(kwtest::ReadBytes(out), before);
+    for (const std::string& e : dir.Entries())
+        EXPECT_EQ(e.find(".tmp"), std::string::npos) << "left behind: " << e;
+}
+
+}  // namespace

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <malloc.h>
 #include <map>
 #include <random>
 #include <string>
@@ -169,8 +170,9 @@ long StatusKb(const char* field) {
     return -1;
 }
 
-// Peak resident memory added by one operation, measured in a child so that nothing freed earlier
-// is reused: the kernel's high-water mark is reset just before the operation.
+// Peak resident memory added by one operation, measured in a child: memory freed earlier is given
+// back to the system first, so that the operation cannot hide in pages already resident, and the
+// kernel's high-water mark is reset just before it.
 template <class Fn>
 double PeakMiB(Fn fn) {
     int pipefd[2];
@@ -178,6 +180,7 @@ double PeakMiB(Fn fn) {
     const pid_t child = fork();
     if (child == 0) {
         close(pipefd[0]);
+        malloc_trim(0);
         std::ofstream("/proc/self/clear_refs") << "5";
         const long before = StatusKb("VmRSS:");
         fn();
@@ -211,13 +214,13 @@ int main(int argc, char** argv) {
                 static_cast<double>(std::ifstream(F().path, std::ios::ate | std::ios::binary)
                                         .tellg()) /
                     (1024.0 * 1024.0));
-    auto ratio = [](const char* a, const char* b) {
-        return g_seconds.count(a) && g_seconds.count(b) ? g_seconds[a] / g_seconds[b] : -1.0;
+    auto report = [](const char* what, const char* a, const char* b, double target) {
+        if (!g_seconds.count(a) || !g_seconds.count(b)) return;
+        std::printf("%s = %.2f  (target <= %.1f)  [%.0f ms / %.0f ms]\n", what,
+                    g_seconds[a] / g_seconds[b], target, g_seconds[a] * 1e3, g_seconds[b] * 1e3);
     };
-    std::printf("save / compress  = %.2f  (target <= 1.2)  [%.0f ms / %.0f ms]\n",
-                ratio("save", "compress"), g_seconds["save"] * 1e3, g_seconds["compress"] * 1e3);
-    std::printf("read / inflate   = %.2f  (target <= 1.5)  [%.0f ms / %.0f ms]\n",
-                ratio("read", "inflate"), g_seconds["read"] * 1e3, g_seconds["inflate"] * 1e3);
+    report("save / compress", "save", "compress", 1.2);
+    report("read / inflate ", "read", "inflate", 1.5);
     std::printf("peak memory: save %.1f MiB = %.2f x body, read %.1f MiB = %.2f x body "
                 "(target <= 3)\n",
                 savePeak, savePeak / bodyMiB, readPeak, readPeak / bodyMiB);

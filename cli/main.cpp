@@ -9,10 +9,12 @@
 #include <wx/init.h>
 #include <wx/string.h>
 
+#include "app/core.h"
 #include "app/error_report.h"
 #include "app/messages.h"
 #include "app/program.h"
 #include "cli/class_json.h"
+#include "cli/class_texts.h"
 #include "klasa/klasa.h"
 
 namespace {
@@ -21,6 +23,7 @@ const char kUsage[] =
     "Usage:\n"
     "  kwerlo-cli dump FILE.kwer            print the class file as JSON\n"
     "  kwerlo-cli build FILE.json OUT.kwer  write a class file from JSON\n"
+    "  kwerlo-cli texts FILE.kwer           print the finished texts of every assessment\n"
     "  kwerlo-cli --help                    show this text\n";
 
 void PrintAssert(const wxString& file, int line, const wxString&, const wxString& cond,
@@ -44,6 +47,16 @@ int Dump(const char* path) {
         return 1;
     }
     std::cout << kw::ClassToJson(klasa).dump() << "\n";
+    return std::cout.good() ? 0 : 1;
+}
+
+int Texts(const char* path) {
+    kw::Core core;
+    if (!core.ReadClass(Arg(path))) {
+        Say(kw::kCannotRead, path);
+        return 1;
+    }
+    std::cout << kw::ClassTexts(core).dump() << "\n";
     return std::cout.good() ? 0 : 1;
 }
 
@@ -94,6 +107,7 @@ int main(int argc, char** argv) {
     try {
         if (command == "dump" && argc == 3) return Dump(argv[2]);
         if (command == "build" && argc == 4) return Build(argv[2], argv[3]);
+        if (command == "texts" && argc == 3) return Texts(argv[2]);
     } catch (const std::exception& e) {
         std::cerr << "kwerlo-cli: " << e.what() << "\n";
         return 1;

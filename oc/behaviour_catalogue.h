@@ -1,0 +1,36 @@
+#pragma once
+// The behaviour catalogue: 36 phrase controls on the three tabs "Część 1.", "Część 2." and
+// "Część 3.", the order in which their sentences are composed, and the behaviour points.
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "controls/phrase_controls.h"
+
+namespace kw {
+
+class BehaviourCatalogue {
+public:
+    // Builds the notebook 11009 with its pages and controls under the current parent.
+    explicit BehaviourCatalogue(CtrBase::Callback changed);
+
+    // The raw behaviour text: sentences with marks, paragraph mark and conjunctions.
+    wxString Text() const;
+    // Mean score of every ticked phrase of the three tabs.
+    int Score() const;
+
+    CtrNotebook& Notebook() { return *notebook_; }
+    CtrRadioGroup& Radio(int id) const;
+    CtrCheckGroup& Checks(int id) const;
+    // Every phrase control, in the order of the catalogue.
+    const std::vector<CtrBase*>& PhraseControls() const { return phraseControls_; }
+
+private:
+    std::unique_ptr<CtrNotebook> notebook_;
+    std::vector<std::unique_ptr<CtrBase>> owned_;
+    std::map<int, CtrBase*> byId_;
+    std::vector<CtrBase*> phraseControls_;
+};
+
+}  // namespace kw

@@ -1,0 +1,73 @@
+#pragma once
+// The "Zachowanie" page: automatic text from the catalogue plus the teacher's own text, or a
+// manual text with typed points; the times that tell when the manual text has gone stale.
+
+#include <memory>
+#include <utility>
+
+#include "controls/phrase_controls.h"
+#include "controls/value_controls.h"
+#include "oc/behaviour_catalogue.h"
+
+namespace kw {
+
+class BehaviourPage {
+public:
+    // updateSpace: the editor's UpdateSpace(0, 0).
+    explicit BehaviourPage(CtrBase::Callback updateSpace);
+
+    // Recomposes the automatic text, sets the source text and, in automatic mode, the preview.
+    void ComposeBehaviour();
+    // The finished behaviour text for printing (paragraph marks kept).
+    wxString BehaviourPrintText();
+    // 0-100 for the chart: the typed points in manual mode, else the catalogue's score.
+    int BehaviourPoints();
+
+    // A change that can alter the automatic text (a phrase, the own text, grade, sex, kind).
+    void MarkBehaviourChanged();
+    void BehaviourChanged();  // page callback of the catalogue: mark, then UpdateSpace
+    void OwnTextChanged();
+    // Shows the red label and the warning when the manual text is older; true when it is.
+    bool CheckBehaviourStale();
+    void RefreshBehaviourManual();  // "Uaktualnij ocenę ręczną ..."
+    void ApplyBehaviourMode();
+    void SwitchToManual();     // button 6
+    void SwitchToAutomatic();  // button 5
+
+    bool Manual() const { return mode_->Value() != 0; }
+    const wxString& AutomaticText() const { return automaticText_; }
+    const wxString& SourceText() const { return sourceText_; }
+    const wxString& PreviewText() const { return previewText_; }
+    std::pair<int, int> PreviewMark() const { return previewMark_; }
+    bool StaleLabelShown() const { return staleLabel_; }
+
+    CtrNumber& Mode() { return *mode_; }
+    CtrNumber& ChangedAt() { return *changedAt_; }
+    CtrNumber& RefreshedAt() { return *refreshedAt_; }
+    CtrText& ManualText() { return *manualText_; }
+    CtrText& OwnText() { return *ownText_; }
+    CtrSpin& ManualPoints() { return *points_; }
+    BehaviourCatalogue& Catalogue() { return *catalogue_; }
+    CtrPanel& Page() { return *page_; }
+    CtrPanel& ManualPanel() { return *manualPanel_; }
+    CtrPanel& AutomaticPanel() { return *autoPanel_; }
+
+private:
+    CtrBase::Callback updateSpace_;
+    std::unique_ptr<CtrPanel> page_;
+    std::unique_ptr<CtrNumber> mode_, changedAt_, refreshedAt_;
+    std::unique_ptr<CtrPanel> manualPanel_, autoPanel_;
+    std::unique_ptr<CtrText> manualText_, ownText_;
+    std::unique_ptr<CtrSpin> points_;
+    std::unique_ptr<BehaviourCatalogue> catalogue_;
+
+    wxString automaticText_, sourceText_, previewText_;
+    std::pair<int, int> previewMark_{0, 0};
+    bool staleLabel_ = false;
+};
+
+// "changed at" for a change made now: never at or before the last refresh, so that a change in
+// the same second as a refresh still makes the manual text stale.
+long ChangeStamp(long now, long refreshedAt);
+
+}  // namespace kw

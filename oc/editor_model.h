@@ -1,0 +1,41 @@
+#pragma once
+// The assessment editor without its window: the panel and notebook of the frame and the pages in
+// their tab order, and UpdateSpace, which every change of an editor text runs.
+
+#include <functional>
+#include <memory>
+
+#include "oc/behaviour_page.h"
+#include "oc/marks_pages.h"
+
+namespace kw {
+
+class EditorModel {
+public:
+    EditorModel();
+
+    // Brings the composed texts up to date after a change (nothing while loading). Listeners
+    // (the space gauges) run afterwards.
+    void UpdateSpace();
+    void SetSpaceListener(std::function<void()> listener) { spaceListener_ = std::move(listener); }
+    // The class grade, the pupil's sex or the assessment's kind changed.
+    void ContextChanged();
+
+    BehaviourPage& Behaviour() { return *behaviour_; }
+    MarksPage& Marks() { return *marks_; }
+    FreeTextPage& Achievements() { return *achievements_; }  // 22001
+    FreeTextPage& Additional() { return *additional_; }      // 23001
+    FreeTextPage& Other() { return *other_; }                // 27001
+    FreeTextPage& Individual() { return *individual_; }      // 24001
+    CtrNotebook& Notebook() { return *notebook_; }
+
+private:
+    std::unique_ptr<CtrPanel> panel_;
+    std::unique_ptr<CtrNotebook> notebook_;
+    std::unique_ptr<BehaviourPage> behaviour_;
+    std::unique_ptr<MarksPage> marks_;
+    std::unique_ptr<FreeTextPage> achievements_, additional_, other_, individual_;
+    std::function<void()> spaceListener_;
+};
+
+}  // namespace kw

@@ -153,6 +153,40 @@ TEST(Cli, FilesThatCannotBeReadOrWrittenGiveTheProgramsMessages) {
     }
 }
 
+TEST(Cli, TextsOfEveryAssessment) {
+    kwtest::TempDir dir;
+    const std::string file = dir.File("b.kwer");
+    ASSERT_EQ(RunCli("build " + Quote(std::string(KWERLO_TEST_DATA) + "/behaviour_class.json") +
+                         " " + Quote(file),
+                     dir)
+                  .exit,
+              0);
+    Result r = RunCli("texts " + Quote(file), dir);
+    ASSERT_EQ(r.exit, 0) << r.err;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    const nlohmann::json expected = nlohmann::json::parse(R"J([
+      {"pupil":0,"assessment":0,"number":"1","name":"Śródroczna","kind":1,
+       "behaviour":"(akapit) Jest pracowity i uczynny. Cechuje go punktualność. Nie przestrzega norm społecznych i klasowych. Na zajęciach jest aktywny.",
+       "behaviour_points":70,"achievements":"Laureat konkursu: recytatorskiego , 2010",
+       "additional":"Chór","other":"","individual":"","religion":"bardzo dobry","ethics":""},
+      {"pupil":0,"assessment":1,"number":"2","name":"Roczna","kind":0,
+       "behaviour":"Jest bardzo pilny.","behaviour_points":55,"achievements":"","additional":"",
+       "other":"Koło plastyczne","individual":"Program indywidualny","religion":"","ethics":""},
+      {"pupil":1,"assessment":0,"number":"1","name":"List","kind":2,
+       "behaviour":"(akapit) Cechuje Cię obowiązkowość, ale niepunktualność. Lubisz rysować.",
+       "behaviour_points":50,"achievements":"","additional":"","other":"","individual":"",
+       "religion":"","ethics":"(kreska)"}])J");
+    const nlohmann::json got = nlohmann::json::parse(r.out);
+    ASSERT_EQ(got.size(), expected.size());
+    for (size_t i = 0; i < got.size(); ++i) EXPECT_EQ(got[i], expected[i]) << i;
+    // The members come in the documented order.
+    EXPECT_EQ(r.out.rfind("[{\"pupil\":0,\"assessment\":0,\"number\":\"1\",\"name\":", 0), 0u);
+
+    Result bad = RunCli("texts " + Quote(dir.File("missing.kwer")), dir);
+    EXPECT_EQ(bad.exit, 1);
+    EXPECT_NE(bad.err.find("Nie można odczytać pliku"), std::string::npos);
+}
+
 // A file-size limit stops the write half-way: the class saved before stays whole.
 TEST(Cli, BuildUnderAFileSizeLimitKeepsTheOldFile) {
     kwtest::TempDir dir;

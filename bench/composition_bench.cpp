@@ -1,0 +1,83 @@
+// One recomposition and scoring of a fully ticked behaviour page, against a single rendering of
+// the finished raw text (the cheapest step of it) measured in the same run.
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <map>
+
+#include <wx/init.h>
+
+#include "app/app_state.h"
+#include "app/core.h"
+#include "app/entity_walks.h"
+#include "controls/token.h"
+#include "klasa/klasa.h"
+
+namespace {
+
+std::map<std::string, double> g_seconds;
+
+struct Fixture {
+    kw::Core core;
+    wxString raw;
+    Fixture() {
+        core.NewClass();
+        kw::Uczen* p = kw::OpenClass()->AddPupil();
+        kw::SelectPupil(p);
+        kw::SelectAssessment(p->AddAssessment());
+        kw::ClearAssessmentControls(true);
+        core.ClassPage().ClassNumber().Select(1);
+        core.PupilPage().Sex().Select(0);
+        core.AssessmentPage().Kind().Select(1);
+        for (kw::CtrBase* c : core.Editor().Behaviour().Catalogue().PhraseControls()) {
+            if (auto* r = dynamic_cast<kw::CtrRadioGroup*>(c)) r->Select(0);
+            if (auto* g = dynamic_cast<kw::CtrCheckGroup*>(c)) g->SetBits(-1);
+        }
+        raw = core.Editor().Behaviour().Catalogue().Text();
+    }
+};
+
+Fixture& F() {
+    static Fixture f;
+    return f;
+}
+
+template <class Fn>
+void Timed(benchmark::State& state, const char* name, Fn fn) {
+    const auto t0 = std::chrono::steady_clock::now();
+    for (auto _ : state) fn();
+    g_seconds[name] = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() /
+                      static_cast<double>(state.iterations());
+}
+
+void BM_ComposeAndScore(benchmark::State& state) {
+    Timed(state, "compose", [] {
+        kw::BehaviourPage& b = F().core.Editor().Behaviour();
+        benchmark::DoNotOptimize(b.BehaviourPrintText());
+        benchmark::DoNotOptimize(b.BehaviourPoints());
+    });
+}
+
+void BM_RenderOnce(benchmark::State& state) {
+    Timed(state, "render", [] { benchmark::DoNotOptimize(kw::TheToken().Plain(F().raw)); });
+}
+
+BENCHMARK(BM_ComposeAndScore)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RenderOnce)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    wxInitializer init;
+    benchmark::Initialize(&argc, argv);
+    F();
+    benchmark::RunSpecifiedBenchmarks();
+    if (g_seconds.count("compose") && g_seconds.count("render"))
+        std::printf("\ncompose+score of a fully ticked behaviour page: %.1f us = %.1f x one "
+                    "rendering of its raw text (%zu characters)\n",
+                    g_seconds["compose"] * 1e6, g_seconds["compose"] / g_seconds["render"],
+                    F().raw.length());
+    return 0;
+}

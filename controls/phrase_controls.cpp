@@ -187,8 +187,30 @@ void CtrRadio::UserRadioEvent(bool on) {
     const bool turnedOn = on && !wasOn_;
     wasOn_ = on;
     on_ = on;
+    if (on) TurnOthersOff();
     Refresh();
     if (turnedOn) OnChange();
+}
+
+void CtrRadio::SetOn(bool on) {
+    CtrCheck::SetOn(on);
+    wasOn_ = on;
+    if (on) TurnOthersOff();
+}
+
+void CtrRadio::JoinGroup(CtrRadio& other) {
+    if (!other.group_) other.group_ = std::make_shared<std::vector<CtrRadio*>>(1, &other);
+    group_ = other.group_;
+    group_->push_back(this);
+}
+
+void CtrRadio::TurnOthersOff() {
+    if (!group_) return;
+    for (CtrRadio* r : *group_) {
+        if (r == this || !r->on_) continue;
+        r->CtrCheck::SetOn(false);
+        r->wasOn_ = false;
+    }
 }
 
 // ---- CtrChoice

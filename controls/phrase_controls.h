@@ -3,6 +3,7 @@
 // registered containers. Each keeps its raw phrase texts for composing and scoring, and the
 // captions made from them once, when it is built.
 
+#include <memory>
 #include <vector>
 
 #include "controls/ctr_base.h"
@@ -89,7 +90,7 @@ public:
     CtrCheck(int id, uint32_t flags, const wxString& phrase, Rect rect, Callback callback = {});
 
     bool IsOn() const { return on_; }
-    void SetOn(bool on);
+    virtual void SetOn(bool on);
     void UserToggle();
     const wxString& Phrase() const { return phrase_; }
     const wxString& Caption() const { return caption_; }
@@ -114,9 +115,16 @@ public:
     using CtrCheck::CtrCheck;
     // The toolkit's radio event: OnChange only when the button turns on.
     void UserRadioEvent(bool on);
+    // Turning this button on turns the others of its group off.
+    void SetOn(bool on) override;
+    // Makes this button one of other's exclusive group.
+    void JoinGroup(CtrRadio& other);
 
 private:
+    void TurnOthersOff();
+
     bool wasOn_ = false;
+    std::shared_ptr<std::vector<CtrRadio*>> group_;
 };
 
 // A drop-down of phrases (at most 50).

@@ -3,91 +3,81 @@
 #include "app/assertion.h"
 #include "controls/composer.h"
 #include "controls/registry.h"
+#include "oc/catalogue.h"
 
 namespace kw {
 namespace {
 
-enum Kind { kChecks, kRadio, kBox };
-
-struct Entry {
-    int id;
-    Kind kind;
-    int box;  // the box that holds it, 0 for the tab
-    const char* caption;
-    Rect rect;
-    std::vector<const char*> options;
-};
-
 struct Tab {
     int id;
     const char* label;
-    std::vector<Entry> entries;
+    std::vector<CatalogueEntry> entries;
 };
 
 const std::vector<Tab>& Tabs() {
     static const std::vector<Tab> tabs = {
         {11010, "Część 1.", {
-            {11100, kChecks, 0, " Jest{eś} ", {0, 0, 129, 169},
+            {11100, CtrKind::Checks, 0, " Jest{eś} ", {0, 0, 129, 169},
              {"[1]koleżeńsk<i,a>", "[1]pracowit<y,a>", "[1]prawdomówn<y,a>", "[1]samodzieln<y,a>",
               "[1]śmiał<y,a>", "[1]uczynn<y,a>", "[1]uczuciow<y,a>", "[1]wrażliw<y,a>",
               "[0]zamknięt<y,a> w sobie"}},
-            {11101, kChecks, 0, " Potrafi{sz} być ", {0, 172, 129, 89},
+            {11101, CtrKind::Checks, 0, " Potrafi{sz} być ", {0, 172, 129, 89},
              {"[-1]agresywn<y,a>", "[-1]konfliktow<y,a>", "[-1]niesystematyczn<y,a>",
               "[-1]nieuprzejm<y,a>"}},
-            {11102, kBox, 0, " Cechuje <Cię/go,Cię/ją> ", {136, 0, 153, 221}, {}},
-            {11103, kRadio, 11102, "", {4, 16, 139, 63}, {"[1]obowiązkowość", "[-1]nieobowiązkowość"}},
-            {11104, kRadio, 11102, "", {4, 80, 139, 63}, {"[1]punktualność", "[-1]niepunktualność"}},
-            {11105, kRadio, 11102, "", {4, 148, 139, 63},
+            {11102, CtrKind::Box, 0, " Cechuje <Cię/go,Cię/ją> ", {136, 0, 153, 221}, {}},
+            {11103, CtrKind::Radio, 11102, "", {4, 16, 139, 63}, {"[1]obowiązkowość", "[-1]nieobowiązkowość"}},
+            {11104, CtrKind::Radio, 11102, "", {4, 80, 139, 63}, {"[1]punktualność", "[-1]niepunktualność"}},
+            {11105, CtrKind::Radio, 11102, "", {4, 148, 139, 63},
              {"[1]zdyscyplinowanie", "[-1]niezdyscyplinowanie"}},
-            {11106, kRadio, 0, "", {296, 0, 257, 65},
+            {11106, CtrKind::Radio, 0, "", {296, 0, 257, 65},
              {"[1]Przestrzega{sz} norm społecznych i klasowych",
               "[-1]Nie przestrzega{sz} norm społecznych i klasowych"}},
-            {11107, kRadio, 0, "", {560, 0, 193, 65},
+            {11107, CtrKind::Radio, 0, "", {560, 0, 193, 65},
              {"[1]Potrafi{sz} współdziałać w grupie", "[-1]Nie potrafi{sz} współdziałać w grupie"}},
-            {11108, kRadio, 0, "", {296, 72, 221, 65},
+            {11108, CtrKind::Radio, 0, "", {296, 72, 221, 65},
              {"[1]Panuje{sz} nad emocjami", "[-1]Nie panuje{sz} nad emocjami"}},
-            {11109, kRadio, 0, "", {520, 72, 233, 65},
+            {11109, CtrKind::Radio, 0, "", {520, 72, 233, 65},
              {"[1]Łatwo nawiązuje{sz} kontakty z rówieśnikami",
               "[-1]Nie nawiązuje{sz} kontaktów z rówieśnikami"}},
-            {11110, kRadio, 0, " Na zajęciach jest{eś} ", {296, 140, 141, 85},
+            {11110, CtrKind::Radio, 0, " Na zajęciach jest{eś} ", {296, 140, 141, 85},
              {"[2]aktywn<y,a>", "[1]czasami aktywn<y,a>", "[-1]mało aktywn<y,a>"}},
-            {11111, kChecks, 0, "", {452, 140, 280, 80},
+            {11111, CtrKind::Checks, 0, "", {452, 140, 280, 80},
              {"[-2]Ma{sz} problemy z koncentracją i uwagą w czasie lekcji",
               "[-1]Czasami przeszkadza{sz} w prowadzeniu zajęć",
               "[1]Angażuje{sz} się w prace na rzecz klasy i szkoły",
               "[2]Umie{sz} ocenić swoje postępowanie"}},
         }},
         {11011, "Część 2.", {
-            {11200, kBox, 0, " Obowiązki i zadania podejmuje{sz} ", {0, 0, 257, 89}, {}},
-            {11201, kRadio, 11200, "", {8, 12, 89, 65}, {"[1]chętnie", "[-1]niechętnie"}},
-            {11204, kRadio, 11200, "", {104, 12, 145, 65},
+            {11200, CtrKind::Box, 0, " Obowiązki i zadania podejmuje{sz} ", {0, 0, 257, 89}, {}},
+            {11201, CtrKind::Radio, 11200, "", {8, 12, 89, 65}, {"[1]chętnie", "[-1]niechętnie"}},
+            {11204, CtrKind::Radio, 11200, "", {104, 12, 145, 65},
              {"[1]z własnej inicjatywy", "[-1]na prośbę nauczyciela"}},
-            {11205, kRadio, 0, "", {0, 92, 257, 65},
+            {11205, CtrKind::Radio, 0, "", {0, 92, 257, 65},
              {"[1]Jest{eś} zawsze przygotowan<y,a> do zajęć",
               "[-1]Zdarza <Ci/mu,Ci/jej> się nie przygotować do zajęć"}},
-            {11206, kChecks, 0, "", {0, 168, 281, 50},
+            {11206, CtrKind::Checks, 0, "", {0, 168, 281, 50},
              {"[1]Godnie reprezentuje{sz} klasę na konkursach i imprezach",
               "[1]Kulturalnie zwraca{sz} się do kolegów i osób dorosłych"}},
-            {11207, kBox, 0, " Zadania wykonuje{sz} ", {264, 0, 293, 153}, {}},
-            {11208, kRadio, 11207, "", {8, 12, 133, 65}, {"[1]dokładnie", "[-1]niedokładnie"}},
-            {11209, kRadio, 11207, "", {8, 80, 161, 65},
+            {11207, CtrKind::Box, 0, " Zadania wykonuje{sz} ", {264, 0, 293, 153}, {}},
+            {11208, CtrKind::Radio, 11207, "", {8, 12, 133, 65}, {"[1]dokładnie", "[-1]niedokładnie"}},
+            {11209, CtrKind::Radio, 11207, "", {8, 80, 161, 65},
              {"[1]samodzielnie", "[-1]przy pomocy nauczyciela"}},
-            {11210, kRadio, 11207, "", {148, 12, 137, 65}, {"[1]w dobrym tempie", "[-1]powoli"}},
-            {11211, kRadio, 11207, "", {176, 80, 109, 65}, {"[1]sumiennie", "[-1]niesumiennie"}},
-            {11212, kRadio, 0, "", {564, 0, 209, 65},
+            {11210, CtrKind::Radio, 11207, "", {148, 12, 137, 65}, {"[1]w dobrym tempie", "[-1]powoli"}},
+            {11211, CtrKind::Radio, 11207, "", {176, 80, 109, 65}, {"[1]sumiennie", "[-1]niesumiennie"}},
+            {11212, CtrKind::Radio, 0, "", {564, 0, 209, 65},
              {"[1]Szanuje{sz} własność cudzą i osobistą", "[-1]Nie szanuje{sz} cudzej własności"}},
-            {11213, kRadio, 0, "", {564, 80, 209, 65},
+            {11213, CtrKind::Radio, 0, "", {564, 80, 209, 65},
              {"[1]Zawsze kończy{sz} rozpoczętą pracę", "[-1]Często nie kończy{sz} rozpoczętej pracy"}},
-            {11214, kRadio, 0, "", {288, 160, 157, 65},
+            {11214, CtrKind::Radio, 0, "", {288, 160, 157, 65},
              {"[1]Nie używa{sz} wulgaryzmów", "[-1]Używa{sz} wulgaryzmów"}},
-            {11215, kRadio, 0, "", {456, 160, 225, 65},
+            {11215, CtrKind::Radio, 0, "", {456, 160, 225, 65},
              {"[1]Stosuje{sz} zwroty grzecznościowe", "[-1]Nie stosuje{sz} zwrotów grzecznościowych"}},
         }},
         {11012, "Część 3.", {
-            {11300, kRadio, 0, "", {0, 0, 265, 65},
+            {11300, CtrKind::Radio, 0, "", {0, 0, 265, 65},
              {"[1]Przyznaje{sz} się do błędów, potrafi{sz} przeprosić",
               "[-1]Nie przyznaje{sz} się do błędów"}},
-            {11301, kRadio, 0, "", {272, 0, 277, 65},
+            {11301, CtrKind::Radio, 0, "", {272, 0, 277, 65},
              {"[1]Na przejawy zła i agresji reaguje{sz} prawidłowo",
               "[-1]Na przejawy zła i agresji reaguje{sz} nieprawidłowo"}},
         }},
@@ -97,14 +87,11 @@ const std::vector<Tab>& Tabs() {
 
 wxString U(const char* s) { return wxString::FromUTF8(s); }
 
-// Contributions joined; when anything was ticked, the prefix in front and a full stop at the end.
+// Contributions joined into one prefixed sentence.
 void Prefixed(wxString& part, const char* prefix, std::initializer_list<wxString> contributions) {
     wxString joined;
     for (const wxString& c : contributions) joined += c;
-    if (joined.empty()) return;
-    wxString sentence = U(prefix) + joined;
-    EndSentence(sentence);
-    part += sentence;
+    AppendPrefixed(part, U(prefix), joined);
 }
 
 void Append(wxString& part, std::initializer_list<wxString> contributions) {
@@ -114,54 +101,19 @@ void Append(wxString& part, std::initializer_list<wxString> contributions) {
 }  // namespace
 
 BehaviourCatalogue::BehaviourCatalogue(CtrBase::Callback changed) {
-    notebook_ = std::make_unique<CtrNotebook>(11009, kAssessmentContainer, Rect{0, 0, 781, 293});
+    notebook_ = &catalogue_.Keep(
+        std::make_unique<CtrNotebook>(11009, kAssessmentContainer, Rect{0, 0, 781, 293}));
     ParentScope inNotebook(*notebook_);
     for (const Tab& tab : Tabs()) {
-        auto page = std::make_unique<CtrPanel>(tab.id, 0, Rect{});
-        notebook_->AddPage(page.get(), U(tab.label));
-        ParentScope inPage(*page);
-        owned_.push_back(std::move(page));
-        std::unique_ptr<ParentScope> inBox;
-        int openBox = 0;
-        for (const Entry& e : tab.entries) {
-            if (e.box != openBox) {
-                inBox.reset();
-                openBox = 0;
-                if (e.box) {
-                    inBox = std::make_unique<ParentScope>(*byId_.at(e.box));
-                    openBox = e.box;
-                }
-            }
-            Phrases options;
-            for (const char* o : e.options) options.push_back(U(o));
-            std::unique_ptr<CtrBase> c;
-            switch (e.kind) {
-                case kChecks:
-                    c = std::make_unique<CtrCheckGroup>(e.id, kPhraseScored, U(e.caption), e.rect,
-                                                        options, changed, 15);
-                    break;
-                case kRadio:
-                    c = std::make_unique<CtrRadioGroup>(e.id, kPhraseScoredOff, U(e.caption), e.rect,
-                                                        options, changed);
-                    break;
-                case kBox:
-                    c = std::make_unique<CtrBox>(e.id, kAssessmentContainer, U(e.caption), e.rect);
-                    break;
-            }
-            byId_[e.id] = c.get();
-            if (e.kind != kBox) phraseControls_.push_back(c.get());
-            owned_.push_back(std::move(c));
-        }
+        CtrPanel& page = catalogue_.Keep(std::make_unique<CtrPanel>(tab.id, 0, Rect{}));
+        notebook_->AddPage(&page, U(tab.label));
+        ParentScope inPage(page);
+        catalogue_.Build(tab.entries, changed);
     }
 }
 
-CtrRadioGroup& BehaviourCatalogue::Radio(int id) const {
-    return dynamic_cast<CtrRadioGroup&>(*byId_.at(id));
-}
-
-CtrCheckGroup& BehaviourCatalogue::Checks(int id) const {
-    return dynamic_cast<CtrCheckGroup&>(*byId_.at(id));
-}
+CtrRadioGroup& BehaviourCatalogue::Radio(int id) const { return catalogue_.Radio(id); }
+CtrCheckGroup& BehaviourCatalogue::Checks(int id) const { return catalogue_.Checks(id); }
 
 wxString BehaviourCatalogue::Text() const {
     auto jc = [this](int id) { return Radio(id).JoinChoice(); };

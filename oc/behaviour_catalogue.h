@@ -2,11 +2,10 @@
 // The behaviour catalogue: 36 phrase controls on the three tabs "Część 1.", "Część 2." and
 // "Część 3.", the order in which their sentences are composed, and the behaviour points.
 
-#include <map>
-#include <memory>
 #include <vector>
 
 #include "controls/phrase_controls.h"
+#include "oc/catalogue.h"
 
 namespace kw {
 
@@ -24,13 +23,11 @@ public:
     CtrRadioGroup& Radio(int id) const;
     CtrCheckGroup& Checks(int id) const;
     // Every phrase control, in the order of the catalogue.
-    const std::vector<CtrBase*>& PhraseControls() const { return phraseControls_; }
+    const std::vector<CtrBase*>& PhraseControls() const { return catalogue_.PhraseControls(); }
 
 private:
-    std::unique_ptr<CtrNotebook> notebook_;
-    std::vector<std::unique_ptr<CtrBase>> owned_;
-    std::map<int, CtrBase*> byId_;
-    std::vector<CtrBase*> phraseControls_;
+    Catalogue catalogue_;
+    CtrNotebook* notebook_ = nullptr;
 };
 
 }  // namespace kw

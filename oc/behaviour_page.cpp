@@ -4,7 +4,6 @@
 
 #include "app/app_state.h"
 #include "app/assertion.h"
-#include "app/messages.h"
 #include "controls/composer.h"
 #include "controls/key_filter.h"
 #include "controls/registry.h"
@@ -15,17 +14,16 @@ namespace kw {
 
 namespace {
 constexpr int kTextLimit = 10000;
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 }  // namespace
-
-long ChangeStamp(long now, long refreshedAt) { return now <= refreshedAt ? refreshedAt + 1 : now; }
 
 BehaviourPage::BehaviourPage(CtrBase::Callback updateSpace) : updateSpace_(std::move(updateSpace)) {
     page_ = std::make_unique<CtrPanel>(11004, 0, Rect{});
     ParentScope inPage(*page_);
-    mode_ = std::make_unique<CtrNumber>(11001, kAssessmentEarly, 0);
-    changedAt_ = std::make_unique<CtrNumber>(11002, kAssessmentEarly, 0);
-    refreshedAt_ = std::make_unique<CtrNumber>(11003, kAssessmentEarly, 0);
+    modes_ = std::make_unique<TextMode>(
+        11001, 11002, 11003,
+        "Tekst oceny ręcznej z zachowania jest nieaktualny - ocena generowana automatycznie, "
+        "numer klasy, płeć ucznia lub rodzaj oceny - zostało zmienione\n\nZaleca się "
+        "sporządzenie nowego - aktualnego - tekstu oceny ręcznej");
 
     manualPanel_ = std::make_unique<CtrPanel>(11005, 0, Rect{0, 0, 794, 449});
     {
@@ -52,9 +50,7 @@ void BehaviourPage::ComposeBehaviour() {
         return;
     }
     sourceText_ = automaticText_ + Token::Expand(ownText_->Text());
-    const wxString preview = WithoutParagraphs(TheToken().Plain(sourceText_));
-    previewMark_ = ChangeRange(previewText_, preview);
-    previewText_ = preview;
+    modes_->SetPreview(WithoutParagraphs(TheToken().Plain(sourceText_)));
 }
 
 wxString BehaviourPage::BehaviourPrintText() {
@@ -71,9 +67,7 @@ int BehaviourPage::BehaviourPoints() {
     return catalogue_->Score();
 }
 
-void BehaviourPage::MarkBehaviourChanged() {
-    changedAt_->SetValue(static_cast<int32_t>(ChangeStamp(Now(), refreshedAt_->Value())));
-}
+void BehaviourPage::MarkBehaviourChanged() { modes_->MarkChanged(); }
 
 void BehaviourPage::BehaviourChanged() {
     MarkBehaviourChanged();
@@ -85,23 +79,10 @@ void BehaviourPage::OwnTextChanged() {
     if (updateSpace_) updateSpace_();
 }
 
-bool BehaviourPage::CheckBehaviourStale() {
-    if (refreshedAt_->Value() >= changedAt_->Value()) return false;
-    staleLabel_ = true;
-    TheMessages().Show(
-        U("Tekst oceny ręcznej z zachowania jest nieaktualny - ocena generowana automatycznie, "
-          "numer klasy, płeć ucznia lub rodzaj oceny - zostało zmienione\n\nZaleca się "
-          "sporządzenie nowego - aktualnego - tekstu oceny ręcznej"),
-        U("Ostrzeżenie"), Buttons::Ok, Icon::Warning);
-    return true;
-}
+bool BehaviourPage::CheckBehaviourStale() { return modes_->CheckStale(); }
 
 void BehaviourPage::RefreshBehaviourManual() {
-    staleLabel_ = false;
-    refreshedAt_->SetValue(static_cast<int32_t>(Now()));
-    // A change stamped in this same second must still count as later than this refresh.
-    if (changedAt_->Value() > refreshedAt_->Value())
-        refreshedAt_->SetValue(changedAt_->Value());
+    modes_->MarkRefreshed();
     automaticText_ = catalogue_->Text();
     wxString manual = TheToken().Plain(automaticText_ + ownText_->Text());
     Respace(manual);
@@ -122,12 +103,12 @@ void BehaviourPage::ApplyBehaviourMode() {
 }
 
 void BehaviourPage::SwitchToManual() {
-    mode_->SetValue(1);
+    modes_->SetManual(true);
     ApplyBehaviourMode();
 }
 
 void BehaviourPage::SwitchToAutomatic() {
-    mode_->SetValue(0);
+    modes_->SetManual(false);
     ComposeBehaviour();
     ApplyBehaviourMode();
 }

@@ -8,6 +8,7 @@
 #include "controls/phrase_controls.h"
 #include "controls/value_controls.h"
 #include "oc/behaviour_catalogue.h"
+#include "oc/text_mode.h"
 
 namespace kw {
 
@@ -34,16 +35,16 @@ public:
     void SwitchToManual();     // button 6
     void SwitchToAutomatic();  // button 5
 
-    bool Manual() const { return mode_->Value() != 0; }
+    bool Manual() const { return modes_->Manual(); }
     const wxString& AutomaticText() const { return automaticText_; }
     const wxString& SourceText() const { return sourceText_; }
-    const wxString& PreviewText() const { return previewText_; }
-    std::pair<int, int> PreviewMark() const { return previewMark_; }
-    bool StaleLabelShown() const { return staleLabel_; }
+    const wxString& PreviewText() const { return modes_->PreviewText(); }
+    std::pair<int, int> PreviewMark() const { return modes_->PreviewMark(); }
+    bool StaleLabelShown() const { return modes_->StaleLabelShown(); }
 
-    CtrNumber& Mode() { return *mode_; }
-    CtrNumber& ChangedAt() { return *changedAt_; }
-    CtrNumber& RefreshedAt() { return *refreshedAt_; }
+    CtrNumber& Mode() { return modes_->Mode(); }
+    CtrNumber& ChangedAt() { return modes_->ChangedAt(); }
+    CtrNumber& RefreshedAt() { return modes_->RefreshedAt(); }
     CtrText& ManualText() { return *manualText_; }
     CtrText& OwnText() { return *ownText_; }
     CtrSpin& ManualPoints() { return *points_; }
@@ -55,19 +56,13 @@ public:
 private:
     CtrBase::Callback updateSpace_;
     std::unique_ptr<CtrPanel> page_;
-    std::unique_ptr<CtrNumber> mode_, changedAt_, refreshedAt_;
+    std::unique_ptr<TextMode> modes_;
     std::unique_ptr<CtrPanel> manualPanel_, autoPanel_;
     std::unique_ptr<CtrText> manualText_, ownText_;
     std::unique_ptr<CtrSpin> points_;
     std::unique_ptr<BehaviourCatalogue> catalogue_;
 
-    wxString automaticText_, sourceText_, previewText_;
-    std::pair<int, int> previewMark_{0, 0};
-    bool staleLabel_ = false;
+    wxString automaticText_, sourceText_;
 };
-
-// "changed at" for a change made now: never at or before the last refresh, so that a change in
-// the same second as a refresh still makes the manual text stale.
-long ChangeStamp(long now, long refreshedAt);
 
 }  // namespace kw

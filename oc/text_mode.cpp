@@ -1,0 +1,40 @@
+#include "oc/text_mode.h"
+
+#include "app/app_state.h"
+#include "app/messages.h"
+#include "controls/composer.h"
+
+namespace kw {
+
+long ChangeStamp(long now, long refreshedAt) { return now <= refreshedAt ? refreshedAt + 1 : now; }
+
+TextMode::TextMode(int modeId, int changedId, int refreshedId, const char* staleWarning)
+    : mode_(std::make_unique<CtrNumber>(modeId, kAssessmentEarly, 0)),
+      changedAt_(std::make_unique<CtrNumber>(changedId, kAssessmentEarly, 0)),
+      refreshedAt_(std::make_unique<CtrNumber>(refreshedId, kAssessmentEarly, 0)),
+      staleWarning_(staleWarning) {}
+
+void TextMode::MarkChanged() {
+    changedAt_->SetValue(static_cast<int32_t>(ChangeStamp(Now(), refreshedAt_->Value())));
+}
+
+void TextMode::MarkRefreshed() {
+    staleLabel_ = false;
+    // A change stamped ahead within this second must not outlive the refresh.
+    refreshedAt_->SetValue(static_cast<int32_t>(std::max<long>(Now(), changedAt_->Value())));
+}
+
+bool TextMode::CheckStale() {
+    if (!Stale()) return false;
+    staleLabel_ = true;
+    TheMessages().Show(wxString::FromUTF8(staleWarning_), wxString::FromUTF8("Ostrzeżenie"),
+                       Buttons::Ok, Icon::Warning);
+    return true;
+}
+
+void TextMode::SetPreview(const wxString& text) {
+    previewMark_ = ChangeRange(previewText_, text);
+    previewText_ = text;
+}
+
+}  // namespace kw

@@ -1,0 +1,50 @@
+#pragma once
+// What the behaviour and the education page share: a mode (automatic or manual) and two times
+// kept with the assessment, the stale-manual-text warning, and the preview with its marking.
+
+#include <memory>
+#include <utility>
+
+#include "controls/value_controls.h"
+
+namespace kw {
+
+class TextMode {
+public:
+    // Registers the three hidden holders: mode, changed at, refreshed at.
+    TextMode(int modeId, int changedId, int refreshedId, const char* staleWarning);
+
+    bool Manual() const { return mode_->Value() != 0; }
+    void SetManual(bool manual) { mode_->SetValue(manual ? 1 : 0); }
+
+    // A change that can alter the automatic text, stamped after the last refresh.
+    void MarkChanged();
+    // The manual text now equals the automatic text.
+    void MarkRefreshed();
+    bool Stale() const { return refreshedAt_->Value() < changedAt_->Value(); }
+    // Shows the red label and the warning when the manual text is stale; true when it is.
+    bool CheckStale();
+    bool StaleLabelShown() const { return staleLabel_; }
+
+    // Sets the preview to a new text and marks where it changed.
+    void SetPreview(const wxString& text);
+    const wxString& PreviewText() const { return previewText_; }
+    std::pair<int, int> PreviewMark() const { return previewMark_; }
+
+    CtrNumber& Mode() { return *mode_; }
+    CtrNumber& ChangedAt() { return *changedAt_; }
+    CtrNumber& RefreshedAt() { return *refreshedAt_; }
+
+private:
+    std::unique_ptr<CtrNumber> mode_, changedAt_, refreshedAt_;
+    const char* staleWarning_;
+    wxString previewText_;
+    std::pair<int, int> previewMark_{0, 0};
+    bool staleLabel_ = false;
+};
+
+// "changed at" for a change made now: never at or before the last refresh, so that a change in
+// the same second as a refresh still makes the manual text stale.
+long ChangeStamp(long now, long refreshedAt);
+
+}  // namespace kw

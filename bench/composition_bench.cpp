@@ -1,5 +1,6 @@
-// One recomposition and scoring of a fully ticked behaviour page, against a single rendering of
-// the finished raw text (the cheapest step of it) measured in the same run.
+// One recomposition and scoring of a fully ticked behaviour page, and of a whole assessment
+// (behaviour and all ten education areas), against a single rendering of the finished raw
+// behaviour text (the cheapest step of it) measured in the same run.
 
 #include <benchmark/benchmark.h>
 
@@ -36,6 +37,14 @@ struct Fixture {
             if (auto* g = dynamic_cast<kw::CtrCheckGroup*>(c)) g->SetBits(-1);
         }
         raw = core.Editor().Behaviour().Catalogue().Text();
+        kw::EducationPage& education = core.Editor().Education();
+        for (int a = 0; a < kw::kAreaCount; ++a)
+            for (kw::CtrBase* c : education.Area(a).Controls().PhraseControls()) {
+                if (auto* r = dynamic_cast<kw::CtrRadioGroup*>(c)) r->Select(0);
+                if (auto* g = dynamic_cast<kw::CtrCheckGroup*>(c)) g->SetBits(-1);
+                if (auto* h = dynamic_cast<kw::CtrChoice*>(c)) h->Select(1);
+                if (auto* k = dynamic_cast<kw::CtrCheck*>(c)) k->SetOn(c->Id() != 17101 && c->Id() != 17107);
+            }
     }
 };
 
@@ -60,11 +69,23 @@ void BM_ComposeAndScore(benchmark::State& state) {
     });
 }
 
+void BM_WholeAssessment(benchmark::State& state) {
+    Timed(state, "whole", [] {
+        kw::BehaviourPage& b = F().core.Editor().Behaviour();
+        kw::EducationPage& e = F().core.Editor().Education();
+        benchmark::DoNotOptimize(b.BehaviourPrintText());
+        benchmark::DoNotOptimize(b.BehaviourPoints());
+        benchmark::DoNotOptimize(e.EducationPrintText());
+        for (int i = 0; i < kw::kChartAreas; ++i) benchmark::DoNotOptimize(e.AreaPoints(i));
+    });
+}
+
 void BM_RenderOnce(benchmark::State& state) {
     Timed(state, "render", [] { benchmark::DoNotOptimize(kw::TheToken().Plain(F().raw)); });
 }
 
 BENCHMARK(BM_ComposeAndScore)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WholeAssessment)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenderOnce)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
@@ -79,5 +100,10 @@ int main(int argc, char** argv) {
                     "rendering of its raw text (%zu characters)\n",
                     g_seconds["compose"] * 1e6, g_seconds["compose"] / g_seconds["render"],
                     F().raw.length());
+    if (g_seconds.count("whole") && g_seconds.count("render"))
+        std::printf("compose+score of a whole fully ticked assessment: %.1f us = %.1f x the same "
+                    "rendering (education text %zu characters)\n",
+                    g_seconds["whole"] * 1e6, g_seconds["whole"] / g_seconds["render"],
+                    F().core.Editor().Education().EducationPrintText().length());
     return 0;
 }

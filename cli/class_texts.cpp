@@ -28,6 +28,14 @@ nlohmann::ordered_json CurrentAssessmentTexts(Core& core) {
     o["individual"] = Utf8(editor.Individual().PrintText());
     o["religion"] = Utf8(editor.Marks().ReligionText());
     o["ethics"] = Utf8(editor.Marks().EthicsText());
+    EducationPage& education = editor.Education();
+    o["education"] = Utf8(education.EducationPrintText());
+    nlohmann::ordered_json hasText = nlohmann::ordered_json::array();
+    for (int i = 0; i < kAreaCount; ++i) hasText.push_back(education.AreaHasText(i));
+    o["area_has_text"] = std::move(hasText);
+    nlohmann::ordered_json points = nlohmann::ordered_json::array();
+    for (int i = 0; i < kChartAreas; ++i) points.push_back(education.AreaPoints(i));
+    o["area_points"] = std::move(points);
     return o;
 }
 

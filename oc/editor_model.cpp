@@ -19,6 +19,8 @@ EditorModel::EditorModel() {
     notebook_->AddPage(&behaviour_->Page(), U("Zachowanie"));
     marks_ = std::make_unique<MarksPage>();
     notebook_->AddPage(&marks_->Page(), U("Religia/Etyka"));
+    education_ = std::make_unique<EducationPage>(update);
+    notebook_->AddPage(&education_->Page(), U("Zajęcia edukacyjne"));
     additional_ = std::make_unique<FreeTextPage>(23000, 23001, U("Dodatkowe zajęcia edukacyjne"),
                                                  update);
     notebook_->AddPage(&additional_->Page(), U("Dodatkowe zajęcia edukacyjne"));
@@ -35,11 +37,13 @@ EditorModel::EditorModel() {
 void EditorModel::UpdateSpace() {
     if (Loading()) return;
     behaviour_->BehaviourPrintText();
+    education_->EducationPrintText();
     if (spaceListener_) spaceListener_();
 }
 
 void EditorModel::ContextChanged() {
     behaviour_->MarkBehaviourChanged();
+    education_->MarkEducationChanged();
     UpdateSpace();
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "oc/behaviour_page.h"
+#include "oc/education_page.h"
 #include "oc/marks_pages.h"
 
 namespace kw {
@@ -23,6 +24,7 @@ public:
 
     BehaviourPage& Behaviour() { return *behaviour_; }
     MarksPage& Marks() { return *marks_; }
+    EducationPage& Education() { return *education_; }
     FreeTextPage& Achievements() { return *achievements_; }  // 22001
     FreeTextPage& Additional() { return *additional_; }      // 23001
     FreeTextPage& Other() { return *other_; }                // 27001
@@ -34,6 +36,7 @@ private:
     std::unique_ptr<CtrNotebook> notebook_;
     std::unique_ptr<BehaviourPage> behaviour_;
     std::unique_ptr<MarksPage> marks_;
+    std::unique_ptr<EducationPage> education_;
     std::unique_ptr<FreeTextPage> achievements_, additional_, other_, individual_;
     std::function<void()> spaceListener_;
 };

@@ -178,13 +178,47 @@ TEST(Cli, TextsOfEveryAssessment) {
        "religion":"","ethics":"(kreska)"}])J");
     const nlohmann::json got = nlohmann::json::parse(r.out);
     ASSERT_EQ(got.size(), expected.size());
-    for (size_t i = 0; i < got.size(); ++i) EXPECT_EQ(got[i], expected[i]) << i;
+    for (size_t i = 0; i < got.size(); ++i)
+        for (auto it = expected[i].begin(); it != expected[i].end(); ++it)
+            EXPECT_EQ(got[i][it.key()], it.value()) << i << " " << it.key();
     // The members come in the documented order.
     EXPECT_EQ(r.out.rfind("[{\"pupil\":0,\"assessment\":0,\"number\":\"1\",\"name\":", 0), 0u);
 
     Result bad = RunCli("texts " + Quote(dir.File("missing.kwer")), dir);
     EXPECT_EQ(bad.exit, 1);
     EXPECT_NE(bad.err.find("Nie można odczytać pliku"), std::string::npos);
+}
+
+TEST(Cli, TextsIncludeTheEducationAreas) {
+    kwtest::TempDir dir;
+    const std::string file = dir.File("e.kwer");
+    ASSERT_EQ(RunCli("build " + Quote(std::string(KWERLO_TEST_DATA) + "/education_class.json") +
+                         " " + Quote(file),
+                     dir)
+                  .exit,
+              0);
+    Result r = RunCli("texts " + Quote(file), dir);
+    ASSERT_EQ(r.exit, 0) << r.err;
+    const nlohmann::json got = nlohmann::json::parse(r.out);
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[0]["education"],
+              "(akapit) Wypowiada się spontanicznie i poprawnie pod względem gramatycznym. "
+              "(akapit) Zna litery i poprawnie je odczytuje. Czyta tekst całościowo i w wolnym "
+              "tempie. Odczytuje wskazania miary, wagi i czasu. (akapit) Potrafi samodzielnie "
+              "napisać opowiadanie. Potrafi z pomocą napisać opis. (akapit) Rozumie polecenia w "
+              "języku obcym. (akapit) Dodaje i odejmuje w zakresie stu. (akapit) Chętnie maluje. "
+              "(akapit) Wykazuje bardzo dobry poziom sprawności ruchowej.");
+    EXPECT_EQ(got[0]["area_has_text"],
+              nlohmann::json::parse("[true,false,true,true,true,true,false,false,true,true]"));
+    // Grade 2: reading 80, 90, 80 and three times 80 -> 81; writing "samodzielnie" 80 and
+    // "z pomocą" 20; maths "stu" 80.
+    EXPECT_EQ(got[0]["area_points"], nlohmann::json::parse("[80,0,81,50,80,0,0,90]"));
+    EXPECT_EQ(got[1]["education"], "Tekst ręczny edukacji.");
+    EXPECT_EQ(got[1]["area_points"], nlohmann::json::parse("[50,0,0,0,0,0,0,75]"));
+    EXPECT_EQ(got[1]["area_has_text"], nlohmann::json::parse(
+                                           "[false,false,false,false,false,false,false,false,"
+                                           "false,false]"));
+    EXPECT_EQ(got[1].size(), 16u);
 }
 
 // A file-size limit stops the write half-way: the class saved before stays whole.

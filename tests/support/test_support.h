@@ -4,10 +4,14 @@
 
 #include <cstdint>
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "app/messages.h"
+
+// Failed comparisons show texts, not character codes.
+inline void PrintTo(const wxString& s, std::ostream* os) { *os << '"' << s.utf8_str().data() << '"'; }
 
 namespace kwtest {
 

@@ -7,15 +7,12 @@
 #include "app/entity_walks.h"
 #include "controls/token.h"
 #include "klasa/klasa.h"
+#include "wizard/wizard_model.h"
 
 namespace kw {
 namespace {
 Core* g_core = nullptr;
 
-long NumberValue(const wxString& s) {
-    long v = 0;
-    return s.ToLong(&v) ? v : 0;
-}
 }  // namespace
 
 Core* TheCore() { return g_core; }
@@ -28,9 +25,18 @@ Core::Core() {
     editor_ = std::make_unique<EditorModel>();
     WizardHandlers handlers;
     handlers.contextChanged = [this] { editor_->ContextChanged(); };
-    classFields_ = std::make_unique<ClassFields>(handlers);
-    pupilFields_ = std::make_unique<PupilFields>(handlers);
-    assessmentFields_ = std::make_unique<AssessmentFields>(handlers);
+    wizardPanel_ = std::make_unique<CtrPanel>(1, 0, Rect{});
+    {
+        ParentScope inPanel(*wizardPanel_);
+        wizardNotebook_ = std::make_unique<CtrNotebook>(2, 0, Rect{0, 32, 794, 449});
+        ParentScope inNotebook(*wizardNotebook_);
+        classFields_ = std::make_unique<ClassFields>(handlers);
+        wizardNotebook_->AddPage(&classFields_->Page(), "Klasa");
+        pupilFields_ = std::make_unique<PupilFields>(handlers);
+        wizardNotebook_->AddPage(&pupilFields_->Page(), "Uczniowie");
+        assessmentFields_ = std::make_unique<AssessmentFields>(handlers);
+        wizardNotebook_->AddPage(&assessmentFields_->Page(), "Oceny");
+    }
 
     TheToken().SetContextSource([this] {
         TokenContext ctx;
@@ -93,7 +99,7 @@ std::vector<Uczen*> Core::PupilsByRegisterNumber() const {
     if (!klasa) return out;
     for (int i = 0; i < klasa->PupilCount(); ++i) out.push_back(klasa->Pupil(i));
     std::stable_sort(out.begin(), out.end(), [](const Uczen* a, const Uczen* b) {
-        return NumberValue(a->RegisterNumber()) < NumberValue(b->RegisterNumber());
+        return LeadingNumber(a->RegisterNumber()) < LeadingNumber(b->RegisterNumber());
     });
     return out;
 }

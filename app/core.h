@@ -49,11 +49,15 @@ public:
     ClassFields& ClassPage() { return *classFields_; }
     PupilFields& PupilPage() { return *pupilFields_; }
     AssessmentFields& AssessmentPage() { return *assessmentFields_; }
+    CtrPanel& WizardPanel() { return *wizardPanel_; }
+    CtrNotebook& WizardNotebook() { return *wizardNotebook_; }
 
 private:
     ControlRegistry registry_;
     std::unique_ptr<PrintOptions> print_;
     std::unique_ptr<EditorModel> editor_;
+    std::unique_ptr<CtrPanel> wizardPanel_;
+    std::unique_ptr<CtrNotebook> wizardNotebook_;
     std::unique_ptr<ClassFields> classFields_;
     std::unique_ptr<PupilFields> pupilFields_;
     std::unique_ptr<AssessmentFields> assessmentFields_;

@@ -8,6 +8,7 @@
 #include "controls/registry.h"
 #include "controls/value_controls.h"
 #include "klasa/klasa.h"
+#include "wizard/wizard_model.h"
 
 namespace kw {
 namespace {
@@ -50,10 +51,6 @@ void LoadLevel(uint32_t level, bool early) {
         if (Stored(c, level) && c->Has(kEarly) == early) c->Load();
 }
 
-long NumberValue(const wxString& s) {
-    long v = 0;
-    return s.ToLong(&v) ? v : 0;
-}
 
 }  // namespace
 
@@ -166,7 +163,7 @@ std::vector<Ocena*> AssessmentsNewestFirst(const Uczen& pupil) {
     std::vector<Ocena*> out;
     for (int i = 0; i < pupil.AssessmentCount(); ++i) out.push_back(pupil.Assessment(i));
     std::stable_sort(out.begin(), out.end(), [](const Ocena* a, const Ocena* b) {
-        return NumberValue(a->Number()) > NumberValue(b->Number());
+        return LeadingNumber(a->Number()) > LeadingNumber(b->Number());
     });
     return out;
 }

@@ -6,9 +6,10 @@
 
 namespace kw {
 
-enum class Buttons { Ok, YesNo, YesNoCancel };
+// YesNoCancelNoDefault: the same buttons with No as the default (for questions that delete).
+enum class Buttons { Ok, YesNo, YesNoCancel, YesNoCancelNoDefault };
 enum class Answer { Ok, Yes, No, Cancel };
-enum class Icon { None, Information, Warning, Error };
+enum class Icon { None, Information, Warning, Error, Question };
 
 class Messages {
 public:

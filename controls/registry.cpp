@@ -87,6 +87,16 @@ std::vector<CtrBase*> ControlRegistry::Walk(const CtrBase& root) const {
     return Walk(root.RegistryIndex());
 }
 
+std::vector<CtrBase*> ControlRegistry::Children(const CtrBase& parent) const {
+    std::vector<CtrBase*> out;
+    const int index = parent.RegistryIndex();
+    if (index < 0 || index >= Count()) return out;
+    for (int i = entries_[static_cast<size_t>(index)].firstChild; i >= 0;
+         i = entries_[static_cast<size_t>(i)].next)
+        out.push_back(entries_[static_cast<size_t>(i)].control);
+    return out;
+}
+
 CtrBase* ControlRegistry::Find(int id) const {
     return id >= 0 && id <= kMaxId ? byId_[static_cast<size_t>(id)] : nullptr;
 }

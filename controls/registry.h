@@ -24,6 +24,8 @@ public:
     std::vector<CtrBase*> Walk(const CtrBase& root) const;
     std::vector<CtrBase*> All() const { return Walk(0); }
     CtrBase* Find(int id) const;  // the control registered under id, or nullptr
+    // The controls registered directly under a control, in registration order.
+    std::vector<CtrBase*> Children(const CtrBase& parent) const;
 
     int Count() const { return static_cast<int>(entries_.size()); }
 

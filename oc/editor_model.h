@@ -30,6 +30,7 @@ public:
     FreeTextPage& Other() { return *other_; }                // 27001
     FreeTextPage& Individual() { return *individual_; }      // 24001
     CtrNotebook& Notebook() { return *notebook_; }
+    CtrPanel& Panel() { return *panel_; }
 
 private:
     std::unique_ptr<CtrPanel> panel_;

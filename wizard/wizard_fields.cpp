@@ -64,6 +64,8 @@ ClassFields::ClassFields(const WizardHandlers& h) {
     choice(111, {316, 148, 90, -1}, words::Months());
     choice(112, {464, 148, 65, -1}, words::Years());
     text({113, {212, 184, 194, -1}, 40, true, false});
+    // The class teacher, printed on the certificate's back, the grade sheet and the report.
+    text({119, {484, 184, 129, -1}, 60, false, false});
     text({114, {212, 216, 21, -1}, 2, false, false});
     choice(115, {316, 216, 90, -1}, words::Months());
     choice(116, {464, 216, 65, -1}, words::Years());

@@ -23,6 +23,7 @@ public:
     CtrChoice& SchoolYear() { return Choice(101); }
     CtrChoice& ClassNumber() { return Choice(102); }
     CtrCheck& SheetOption() { return *option123_; }  // 123: MEN-I/45/1 for class 1
+    CtrText& TeacherName() { return Text(119); }     // 119: the class teacher's name
     CtrChoice& Choice(int id) const;
     CtrText& Text(int id) const;
 

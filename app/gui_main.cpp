@@ -1,0 +1,5 @@
+// kwerlo: the program with its windows.
+
+#include "app/gui_app.h"
+
+wxIMPLEMENT_APP(kw::App);

@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include <wx/app.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/listctrl.h>
+#include <wx/notebook.h>
+#include <wx/textctrl.h>
+
+#include "app/app_state.h"
+#include "app/gui_app.h"
+#include "klasa/klasa.h"
+#include "oc/editor_frame.h"
+#include "print/preview_frame.h"
+#include "support/test_support.h"
+#include "wizard/wizard_frame.h"
+
+namespace {
+
+wxString U(const char* s) { return wxString::FromUTF8(s); }
+
+class Dialogs : public kw::WizardDialogs {
+public:
+    std::deque<wxString> names, numbers, surnames, savePaths;
+    std::deque<int> kinds;
+    bool AskClassName(wxString& n) override { return Pop(names, n); }
+    bool AskPupil(wxString& number, wxString& surname) override {
+        return Pop(numbers, number) && Pop(surnames, surname);
+    }
+    bool AskAssessment(wxString& number, int& kind, wxString& name) override {
+        if (!Pop(numbers, number) || !Pop(names, name)) return false;
+        kind = kinds.empty() ? 0 : kinds.front();
+        if (!kinds.empty()) kinds.pop_front();
+        return true;
+    }
+    bool AskOpenPath(const wxString&, wxString&) override { return false; }
+    bool AskSaveIntro() override { return true; }
+    bool AskSavePath(const wxString&, wxString& path) override { return Pop(savePaths, path); }
+
+private:
+    static bool Pop(std::deque<wxString>& q, wxString& out) {
+        if (q.empty()) return false;
+        out = q.front();
+        q.pop_front();
+        return true;
+    }
+};
+
+class WizardWindow : public ::testing::Test {
+protected:
+    void SetUp() override { program = std::make_unique<kw::Program>(&dialogs); }
+    void TearDown() override {
+        program.reset();
+        Pump();
+    }
+    static void Pump() {
+        for (int i = 0; i < 5; ++i) {
+            wxTheApp->ProcessPendingEvents();
+            wxTheApp->Yield(true);
+        }
+    }
+    kw::WizardFrame& frame() { return *program->Wizard(); }
+    void Click(int id) {
+        wxWindow* button = frame().FindWindow(id);
+        ASSERT_NE(button, nullptr) << id;
+        wxCommandEvent e(wxEVT_BUTTON, id);
+        e.SetEventObject(button);
+        button->GetEventHandler()->ProcessEvent(e);
+        Pump();
+    }
+    wxTextCtrl* Text(int id) { return dynamic_cast<wxTextCtrl*>(frame().Views().Widget(id)); }
+    wxChoice* Choice(int id) { return dynamic_cast<wxChoice*>(frame().Views().Widget(id)); }
+    // Typing: the widget's text changes and sends its event, as the keyboard would.
+    void Type(int id, const wxString& text) {
+        wxTextCtrl* t = Text(id);
+        ASSERT_NE(t, nullptr) << id;
+        t->SetValue(text);
+        Pump();
+    }
+    void Choose(wxChoice* c, int index) {
+        c->SetSelection(index);
+        wxCommandEvent e(wxEVT_CHOICE, c->GetId());
+        e.SetEventObject(c);
+        e.SetInt(index);
+        c->GetEventHandler()->ProcessEvent(e);
+        Pump();
+    }
+    std::vector<wxString> Column(wxListCtrl* list, int column) {
+        std::vector<wxString> out;
+        for (int i = 0; i < list->GetItemCount(); ++i) out.push_back(list->GetItemText(i, column));
+        return out;
+    }
+    long Selected(wxListCtrl* list) {
+        return list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+    }
+    // A click on a tab: the notebook's changing event, then the change when it is allowed.
+    bool GoToTab(int tab) {
+        wxNotebook* nb = frame().Notebook();
+        wxBookCtrlEvent e(wxEVT_NOTEBOOK_PAGE_CHANGING, nb->GetId(), tab, nb->GetSelection());
+        e.SetEventObject(nb);
+        nb->GetEventHandler()->ProcessEvent(e);
+        if (e.IsAllowed()) nb->ChangeSelection(tab);
+        Pump();
+        return nb->GetSelection() == tab;
+    }
+
+    kwtest::ScriptedMessages messages;
+    Dialogs dialogs;
+    kwtest::TempDir dir;
+    std::unique_ptr<kw::Program> program;
+};
+
+TEST_F(WizardWindow, ATeacherEntersAClassAndItReadsBack) {
+    EXPECT_FALSE(Text(104)->IsEnabled()) << "no class yet";
+    EXPECT_FALSE(GoToTab(kw::kPupilsTab));
+    EXPECT_EQ(messages.shown.back().text, U("Brak klasy. Odczytaj lub utwórz nową klasę"));
+
+    dialogs.names.push_back("Anna Nowak 3C");
+    Click(8);
+    EXPECT_TRUE(Text(104)->IsEnabled());
+    EXPECT_EQ(frame().Header().ClassName()->GetLabel(), U("Anna Nowak 3C"));
+    Type(104, U("Szkoła Podstawowa nr 5"));
+    Choose(Choice(102), 2);
+    EXPECT_TRUE(GoToTab(kw::kPupilsTab));
+    EXPECT_FALSE(GoToTab(kw::kAssessmentsTab));
+    EXPECT_EQ(messages.shown.back().text, U("Brak ucznia. Utwórz nowego ucznia"));
+
+    // Pupils in register-number order; two with the same number both listed.
+    for (auto [n, s] : {std::pair{"5", "Nowak"}, {"2", "Kowalska"}, {"5", "Zając"}}) {
+        dialogs.numbers.push_back(n);
+        dialogs.surnames.push_back(U(s));
+        Click(12);
+    }
+    wxListCtrl* pupils = frame().PupilsPage().List();
+    EXPECT_EQ(Column(pupils, 1), (std::vector<wxString>{U("Kowalska"), U("Nowak"), U("Zając")}));
+    EXPECT_EQ(Selected(pupils), 2);
+    wxChoice* selector = frame().Header().Pupils();
+    ASSERT_EQ(selector->GetCount(), 3u);
+    EXPECT_EQ(selector->GetString(0), U("2. Kowalska"));
+    EXPECT_EQ(program->Editor()->Header().Pupils()->GetCount(), 3u);
+
+    // Editing the number moves the row and keeps it selected.
+    Choose(selector, 0);
+    Type(212, "12");
+    EXPECT_EQ(Column(pupils, 1), (std::vector<wxString>{U("Nowak"), U("Zając"), U("Kowalska")}));
+    EXPECT_EQ(Selected(pupils), 2);
+    EXPECT_EQ(Text(204)->GetValue(), U("Kowalska"));
+    EXPECT_EQ(program->Preview()->Header().Pupils()->GetSelection(), 2) << "selectors in step";
+
+    // Assessments: 1, 10, 2 are listed 10, 2, 1.
+    EXPECT_TRUE(GoToTab(kw::kAssessmentsTab));
+    for (auto [n, name] : {std::pair{"1", "Pierwsza"}, {"10", "Dziesiąta"}, {"2", "Druga"}}) {
+        dialogs.numbers.push_back(n);
+        dialogs.names.push_back(U(name));
+        Click(14);
+    }
+    wxListCtrl* assessments = frame().AssessmentsPage().List();
+    EXPECT_EQ(Column(assessments, 0), (std::vector<wxString>{"10", "2", "1"}));
+    Type(307, U("notatka o drugiej"));
+    dialogs.numbers.push_back("3");
+    dialogs.names.push_back(U("Kopia"));
+    Click(15);
+    EXPECT_EQ(Column(assessments, 0), (std::vector<wxString>{"10", "3", "2", "1"}));
+    EXPECT_EQ(Text(307)->GetValue(), U("notatka o drugiej")) << "the duplicate keeps the content";
+    messages.answers = {kw::Answer::Yes};
+    Click(17);
+    EXPECT_EQ(Text(307)->GetValue(), U(""));
+    EXPECT_EQ(Text(306)->GetValue(), U("Kopia"));
+    messages.answers = {kw::Answer::Yes};
+    Click(18);
+    EXPECT_EQ(Column(assessments, 0), (std::vector<wxString>{"10", "2", "1"}));
+
+    // Save, then read back.
+    const std::string path = dir.File("3c.kwer");
+    dialogs.savePaths.push_back(wxString::FromUTF8(path));
+    Click(10);
+    EXPECT_FALSE(kw::IsModified());
+    EXPECT_EQ(frame().Header().ClassName()->GetLabel(), U("3c"));
+    ASSERT_TRUE(program->Model().OpenClassFile(wxString::FromUTF8(path)));
+    Pump();
+    EXPECT_EQ(Text(104)->GetValue(), U("Szkoła Podstawowa nr 5"));
+    EXPECT_EQ(Choice(102)->GetSelection(), 2);
+    EXPECT_EQ(Column(pupils, 1), (std::vector<wxString>{U("Nowak"), U("Zając"), U("Kowalska")}));
+    Choose(frame().Header().Pupils(), 2);
+    EXPECT_EQ(Column(assessments, 0), (std::vector<wxString>{"10", "2", "1"}));
+    EXPECT_EQ(frame().Header().Assessments()->GetString(0),
+              U("10. - Dziesiąta (Świadectwo/arkusz ocen)"));
+}
+
+TEST_F(WizardWindow, ExitPromptPaths) {
+    dialogs.names.push_back("3a");
+    Click(8);
+    messages.answers = {kw::Answer::Cancel};
+    Click(1);
+    EXPECT_FALSE(program->Closed());
+    messages.answers = {kw::Answer::Yes};  // then the save dialog is cancelled
+    Click(1);
+    EXPECT_FALSE(program->Closed());
+    EXPECT_TRUE(kw::IsModified());
+    messages.answers = {kw::Answer::No};
+    Click(1);
+    EXPECT_TRUE(program->Closed());
+}
+
+TEST_F(WizardWindow, PageChangeNeedsAClassNumber) {
+    dialogs.names.push_back("3a");
+    Click(8);
+    Choose(Choice(102), -1);
+    program->GetCore().ClassPage().ClassNumber().Select(-1);
+    EXPECT_FALSE(GoToTab(kw::kPupilsTab));
+    EXPECT_EQ(messages.shown.back().text,
+              U("Brak numeru klasy. Wybierz klasę: pierwsza, druga lub trzecia"));
+}
+
+TEST_F(WizardWindow, TheEditorShowsTheCurrentAssessment) {
+    dialogs.names.push_back("3a");
+    Click(8);
+    dialogs.numbers.push_back("1");
+    dialogs.surnames.push_back(U("Nowak"));
+    Click(12);
+    dialogs.numbers.push_back("1");
+    dialogs.names.push_back(U("Roczna"));
+    Click(14);
+    Click(16);
+    EXPECT_TRUE(program->Editor()->IsShown());
+    EXPECT_FALSE(frame().IsShown());
+    auto& catalogue = program->GetCore().Editor().Behaviour().Catalogue();
+    catalogue.Checks(11100).UserToggle(1);
+    Pump();
+    EXPECT_EQ(program->GetCore().Editor().Behaviour().PreviewText(), U("Jest pracowita."));
+    program->Editor()->Close();
+    Pump();
+    EXPECT_TRUE(frame().IsShown());
+}
+
+}  // namespace

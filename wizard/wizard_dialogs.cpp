@@ -1,0 +1,145 @@
+#include "wizard/wizard_dialogs.h"
+
+#include <wx/bmpbuttn.h>
+#include <wx/choice.h>
+#include <wx/dialog.h>
+#include <wx/filedlg.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "app/app_state.h"
+#include "controls/composer.h"
+#include "controls/key_filter.h"
+#include "resources/bitmaps.h"
+
+namespace kw {
+namespace {
+
+const wxColour kLightBlue(191, 219, 255);
+wxString U(const char* s) { return wxString::FromUTF8(s); }
+
+// A fixed-size dialog with the program's background and its two bitmap buttons.
+class FormDialog : public wxDialog {
+public:
+    FormDialog(wxWindow* parent, const char* title, wxSize size)
+        : wxDialog(parent, wxID_ANY, U(title), wxDefaultPosition, size,
+                   wxCAPTION | wxSYSTEM_MENU) {
+        SetBackgroundColour(kLightBlue);
+    }
+
+    void Label(const char* text, int x, int y) { new wxStaticText(this, wxID_ANY, U(text), wxPoint(x, y)); }
+
+    // A text field with a key filter of the given kind.
+    wxTextCtrl* Field(int x, int y, int width, int max, int kind) {
+        auto* t = new wxTextCtrl(this, wxID_ANY, "", wxPoint(x, y), wxSize(width, -1));
+        const KeyFilter filter(max, kind);
+        t->Bind(wxEVT_CHAR, [t, filter](wxKeyEvent& e) {
+            const wxChar uc = e.GetUnicodeKey();
+            const int length = static_cast<int>(t->GetLastPosition());
+            if (uc != WXK_NONE && uc >= 32 ? filter.AcceptChar(uc, length)
+                                           : filter.Accept(e.GetKeyCode(), length))
+                e.Skip();
+        });
+        t->Bind(wxEVT_TEXT, [t, filter](wxCommandEvent&) {
+            const wxString fitted = filter.Fit(t->GetValue());
+            if (fitted != t->GetValue()) t->ChangeValue(fitted);
+        });
+        return t;
+    }
+
+    // OK runs check; the dialog ends only when it says so.
+    void Buttons(int okX, int cancelX, int y, std::function<bool()> check) {
+        auto* ok = new wxBitmapButton(this, wxID_OK, NamedBitmap("bmp_comm_ok"), wxPoint(okX, y),
+                                      wxSize(140, 25));
+        new wxBitmapButton(this, wxID_CANCEL, NamedBitmap("bmp_comm_cancel"), wxPoint(cancelX, y),
+                           wxSize(140, 25));
+        ok->SetDefault();
+        ok->Bind(wxEVT_BUTTON, [this, check](wxCommandEvent&) {
+            if (check()) EndModal(wxID_OK);
+        });
+    }
+};
+
+wxString Trimmed(const wxTextCtrl* t) {
+    wxString s = t->GetValue();
+    Trim(s);
+    return s;
+}
+
+}  // namespace
+
+bool WxWizardDialogs::AskClassName(wxString& name) {
+    FormDialog d(parent_, "Nowa klasa", wxSize(400, 160));
+    d.Label("Wpisz nazwisko wychowawcy nowej klasy, numer i sufiks klasy", 16, 12);
+    d.Label("(np.: Anna Nowak 3C). Program utworzy plik z klasą o podanej nazwie.", 16, 36);
+    wxTextCtrl* field = d.Field(80, 60, 150, 30, 3);
+    d.Buttons(25, 210, 96, [&] { return !Trimmed(field).empty(); });
+    field->SetFocus();
+    if (d.ShowModal() != wxID_OK) return false;
+    name = Trimmed(field);
+    return true;
+}
+
+bool WxWizardDialogs::AskPupil(wxString& number, wxString& surname) {
+    FormDialog d(parent_, "Nowy uczeń", wxSize(316, 160));
+    d.Label("Wpisz numer w dzienniku", 8, 16);
+    d.Label("Wpisz nazwisko", 8, 56);
+    wxTextCtrl* num = d.Field(144, 12, 30, 2, 2);
+    wxTextCtrl* sur = d.Field(100, 52, 150, 30, 3);
+    d.Buttons(15, 160, 92, [&] { return !Trimmed(num).empty() && !Trimmed(sur).empty(); });
+    num->SetFocus();
+    if (d.ShowModal() != wxID_OK) return false;
+    number = Trimmed(num);
+    surname = Trimmed(sur);
+    return true;
+}
+
+bool WxWizardDialogs::AskAssessment(wxString& number, int& kind, wxString& name) {
+    FormDialog d(parent_, "Nowa ocena", wxSize(320, 200));
+    d.Label("Wpisz numer oceny", 8, 16);
+    d.Label("Wybierz rodzaj oceny", 8, 56);
+    d.Label("Wpisz nazwę oceny", 8, 96);
+    wxTextCtrl* num = d.Field(116, 12, 30, 2, 2);
+    auto* kinds = new wxChoice(&d, wxID_ANY, wxPoint(116, 52), wxSize(180, -1));
+    for (const wxString& k : words::AssessmentKinds()) kinds->Append(k);
+    kinds->SetSelection(0);
+    wxTextCtrl* nam = d.Field(116, 92, 180, 30, 3);
+    d.Buttons(15, 160, 132, [&] { return !Trimmed(num).empty() && !Trimmed(nam).empty(); });
+    num->SetFocus();
+    if (d.ShowModal() != wxID_OK) return false;
+    number = Trimmed(num);
+    name = Trimmed(nam);
+    kind = kinds->GetSelection();
+    return true;
+}
+
+bool WxWizardDialogs::AskOpenPath(const wxString& folder, wxString& path) {
+    wxFileDialog d(parent_, U("Odczytywanie klasy"), folder, "", U("Pliki ocen (*.kwer)|*.kwer"),
+                   wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (d.ShowModal() != wxID_OK) return false;
+    path = d.GetPath();
+    return true;
+}
+
+bool WxWizardDialogs::AskSaveIntro() {
+    wxDialog d(parent_, wxID_ANY, U("Zapisywanie klasy"), wxDefaultPosition, wxSize(416, 150),
+               wxCAPTION | wxSYSTEM_MENU);
+    d.SetBackgroundColour(kLightBlue);
+    new wxStaticText(&d, wxID_ANY,
+                     U("Wybierz miejsce do zapisu klasy.\n\nJeśli to system Vista lub Windows 7 to "
+                       "wybierz inne miejsce niz domyślne.\nNp. Moje dokumenty, Pulpit itp."),
+                     wxPoint(18, 12));
+    new wxButton(&d, wxID_OK, U("Wybierz folder"), wxPoint(90, 90));
+    new wxButton(&d, wxID_CANCEL, U("Anuluj"), wxPoint(220, 90));
+    return d.ShowModal() == wxID_OK;
+}
+
+bool WxWizardDialogs::AskSavePath(const wxString& defaultName, wxString& path) {
+    wxFileDialog d(parent_, U("Zapisywanie klasy"), "", defaultName, U("Pliki ocen (*.kwer)|*.kwer"),
+                   wxFD_SAVE);
+    if (d.ShowModal() != wxID_OK) return false;
+    path = d.GetPath();
+    return true;
+}
+
+}  // namespace kw

@@ -1,0 +1,145 @@
+#include "wizard/wizard_frame.h"
+
+#include <wx/imaglist.h>
+#include <wx/msgdlg.h>
+#include <wx/panel.h>
+#include <wx/stdpaths.h>
+#include <wx/filename.h>
+#include <wx/utils.h>
+
+#include "app/core.h"
+#include "app/program.h"
+#include "resources/bitmaps.h"
+#include "wizard/wizard_model.h"
+
+namespace kw {
+namespace {
+
+const wxColour kLightBlue(191, 219, 255);
+const wxColour kOrange(255, 187, 100);
+wxString U(const char* s) { return wxString::FromUTF8(s); }
+
+const char kWebPage[] = "https://www.kwerlo.pl/";
+
+}  // namespace
+
+wxString ProgramFolder() {
+    return wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
+}
+
+WizardFrame::WizardFrame(Core& core, WizardModel& model, std::function<void()> onEdit,
+                         std::function<void()> onClose)
+    : wxFrame(nullptr, wxID_ANY, KWERLO_TITLE, wxDefaultPosition, wxSize(800, 586),
+              wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX),
+      core_(core),
+      model_(model),
+      onEdit_(std::move(onEdit)),
+      onClose_(std::move(onClose)) {
+    SetIcon(ProgramIcon());
+    // The layout is in pixels for a small dialog font; the children inherit it.
+    SetFont(wxFont(wxFontInfo(8).Family(wxFONTFAMILY_SWISS)));
+    auto* top = new wxPanel(this, wxID_ANY);
+    top->SetBackgroundColour(kLightBlue);
+    header_ = std::make_unique<WindowHeader>(top, model_);
+
+    notebook_ = new wxNotebook(top, 2, wxPoint(0, 32), wxSize(794, 449), 0, "notebook");
+    notebook_->SetBackgroundColour(kLightBlue);
+    auto* images = new wxImageList(81, 24, true);
+    images->Add(NamedBitmap("bmp_wiz_nb_klasa"));
+    images->Add(NamedBitmap("bmp_wiz_nb_uczn"));
+    images->Add(NamedBitmap("bmp_wiz_nb_oceny"));
+    notebook_->AssignImageList(images);
+    wxPanel* pages[3];
+    for (int i = 0; i < 3; ++i) {
+        pages[i] = new wxPanel(notebook_, wxID_ANY);
+        pages[i]->SetBackgroundColour(kLightBlue);
+        notebook_->AddPage(pages[i], "", i == 0, i);
+    }
+    class_ = std::make_unique<ClassPageView>(pages[0], core_, views_);
+    pupils_ = std::make_unique<PupilsPageView>(pages[1], core_, views_, model_);
+    assessments_ = std::make_unique<AssessmentsPageView>(pages[2], core_, views_, model_);
+
+    auto* bottom = new wxPanel(top, wxID_ANY, wxPoint(4, 480), wxSize(785, 69));
+    bottom->SetBackgroundColour(kLightBlue);
+    AddButton(bottom, 1, "bmp_wiz_down_koniec", 620, 40,
+              "Jeśli informacja w  klasie była modyfikowana zapisuje ją na dysku i zamyka program");
+    wxWindow* about = AddButton(bottom, 2, "bmp_wiz_down_about", 620, 12,
+                                "Pokazuje nazwę i wersję programu");
+    about->SetBackgroundColour(kOrange);
+    AddButton(bottom, 3, "bmp_wiz_down_samoucz", 440, 12,
+              "Pokazuje krok po kroku jak wykonać typowe zadania");
+    AddButton(bottom, 5, "bmp_wiz_down_www", 280, 40,
+              "Otwiera stronę internetową programu, na której znajdują się odpowiedzi na "
+              "najczęściej zadawane pytania (FAQ), oraz nowe uaktualnienia programu zawierające "
+              "sugerowane przez Państwa zmiany ułatwiające pracę");
+    AddButton(bottom, 6, "bmp_wiz_down_faq", 280, 12, nullptr);
+    AddButton(bottom, 7, "bmp_wiz_down_odinst", 110, 40,
+              "Usuwa program (oprócz zapisanych klas) z komputera - konieczne przed instalacją "
+              "nowszej wersji programu");
+
+    Bind(wxEVT_BUTTON, &WizardFrame::OnButton, this);
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Exit(); });
+    notebook_->Bind(wxEVT_NOTEBOOK_PAGE_CHANGING, &WizardFrame::OnPageChanging, this);
+    model_.SetFocusClassNumber([this] {
+        if (wxWindow* w = views_.Widget(102)) w->SetFocus();
+    });
+    built_ = true;
+    Update();
+    Centre();
+}
+
+void WizardFrame::Update() {
+    header_->Update();
+    pupils_->Update();
+    assessments_->Update();
+}
+
+void WizardFrame::Exit() {
+    if (model_.ExitRequested() && onClose_) onClose_();
+}
+
+void WizardFrame::OnPageChanging(wxBookCtrlEvent& e) {
+    if (!built_) return;
+    // The tab comes from the event, so the keyboard and any tab width give the right page.
+    const int target = e.GetSelection();
+    if (!model_.AllowPageChange(target)) {
+        e.Veto();
+        return;
+    }
+    if (target == kPupilsTab) pupils_->ApplyVisibility(model_.Option123());
+}
+
+void WizardFrame::OnButton(wxCommandEvent& e) {
+    switch (e.GetId()) {
+        case 1: Exit(); break;
+        case 2:
+            wxMessageBox(U("Program : " KWERLO_TITLE "\n\nOcena opisowa dla klas I,II,III - Szkoły "
+                           "Podstawowej"),
+                         U(KWERLO_TITLE " - O programie"), wxOK | wxCENTRE, this);
+            break;
+        case 3: wxLaunchDefaultBrowser("file://" + ProgramFolder() + "/help/flash/main_menu.htm"); break;
+        case 5: wxLaunchDefaultBrowser(kWebPage); break;
+        case 6: wxLaunchDefaultBrowser("file://" + ProgramFolder() + "/help/szk_faq.htm"); break;
+        case 7:
+            if (model_.UninstallRequested()) {
+                wxExecute("sh \"" + ProgramFolder() + "/uninstall.sh\"", wxEXEC_ASYNC);
+                if (onClose_) onClose_();
+            }
+            break;
+        case 8: model_.NewClass(); break;
+        case 9: model_.ReadClass(); break;
+        case 10: model_.SaveFlow(); break;
+        case 12: model_.NewPupil(); break;
+        case 13: model_.DeletePupil(); break;
+        case 14: model_.NewAssessment(false); break;
+        case 15: model_.NewAssessment(true); break;
+        case 16:
+            if (model_.AssessmentFieldsEnabled() && onEdit_) onEdit_();
+            break;
+        case 17: model_.ClearAssessment(); break;
+        case 18: model_.DeleteAssessment(); break;
+        default: e.Skip(); break;
+    }
+}
+
+}  // namespace kw

@@ -6,6 +6,7 @@
 #include <wx/msgdlg.h>
 #include <wx/tooltip.h>
 
+#include "app/compact_style.h"
 #include "app/program.h"
 #include "oc/editor_frame.h"
 #include "print/preview_frame.h"
@@ -113,6 +114,7 @@ bool App::OnInit() {
     SetSignalHandler(SIGINT, OnTermination);
     SetMessages(&messages_);
     wxInitAllImageHandlers();
+    InstallCompactStyle();
     wxToolTip::SetAutoPop(20000);
     program_ = std::make_unique<Program>();
     if (argc > 1) program_->OpenAtStart(argv[1]);

@@ -17,7 +17,11 @@
 namespace kw {
 namespace {
 
-wxPoint Pos(const Rect& r) { return wxPoint(r.x, r.y); }
+wxPoint Pos(const Rect& r, wxPoint offset = wxPoint(0, 0)) {
+    return wxPoint(r.x + offset.x, r.y + offset.y);
+}
+// Text fields narrower than this cannot show even two digits in the toolkit's theme.
+constexpr int kMinTextWidth = 30;
 wxSize Size(const Rect& r) { return wxSize(r.w, r.h); }
 
 // Programmatic updates of a widget must not come back as the teacher's changes.
@@ -52,11 +56,12 @@ private:
 
 class RadioGroupView : public Guarded {
 public:
-    RadioGroupView(CtrRadioGroup& m, wxWindow* parent) : model_(m) {
-        box_ = new wxStaticBox(parent, wxID_ANY, m.Caption(), Pos(m.Geometry()), Size(m.Geometry()));
+    RadioGroupView(CtrRadioGroup& m, wxWindow* parent, wxPoint offset) : model_(m) {
+        const wxPoint at = Pos(m.Geometry(), offset);
+        box_ = new wxStaticBox(parent, wxID_ANY, m.Caption(), at, Size(m.Geometry()));
         for (int i = 0; i < m.Count(); ++i) {
             const Rect r = m.OptionRect(i);
-            auto* b = new wxRadioButton(box_, wxID_ANY, m.OptionCaption(i), Pos(r), Size(r),
+            auto* b = new wxRadioButton(parent, wxID_ANY, m.OptionCaption(i), Pos(r, at), Size(r),
                                         i == 0 ? wxRB_GROUP : 0);
             b->Bind(wxEVT_RADIOBUTTON, [this, i](wxCommandEvent&) {
                 if (!refreshing_) model_.UserSelect(i);
@@ -64,7 +69,7 @@ public:
             buttons_.push_back(b);
         }
         // Nothing chosen shows no button on.
-        hidden_ = new wxRadioButton(box_, wxID_ANY, "", wxPoint(-100, -100), wxSize(1, 1));
+        hidden_ = new wxRadioButton(parent, wxID_ANY, "", wxPoint(-100, -100), wxSize(1, 1));
         hidden_->Hide();
         Refresh();
     }
@@ -73,7 +78,10 @@ public:
         if (model_.Chosen() >= 0) buttons_[static_cast<size_t>(model_.Chosen())]->SetValue(true);
         else hidden_->SetValue(true);
     }
-    void SetEnabled(bool e) override { box_->Enable(e); }
+    void SetEnabled(bool e) override {
+        box_->Enable(e);
+        for (wxRadioButton* b : buttons_) b->Enable(e);
+    }
     wxWindow* Window() const { return box_; }
 
 private:
@@ -85,11 +93,12 @@ private:
 
 class CheckGroupView : public Guarded {
 public:
-    CheckGroupView(CtrCheckGroup& m, wxWindow* parent) : model_(m) {
-        box_ = new wxStaticBox(parent, wxID_ANY, m.Caption(), Pos(m.Geometry()), Size(m.Geometry()));
+    CheckGroupView(CtrCheckGroup& m, wxWindow* parent, wxPoint offset) : model_(m) {
+        const wxPoint at = Pos(m.Geometry(), offset);
+        box_ = new wxStaticBox(parent, wxID_ANY, m.Caption(), at, Size(m.Geometry()));
         for (int i = 0; i < m.Count(); ++i) {
             const Rect r = m.OptionRect(i);
-            auto* c = new wxCheckBox(box_, wxID_ANY, m.OptionCaption(i), Pos(r), Size(r));
+            auto* c = new wxCheckBox(parent, wxID_ANY, m.OptionCaption(i), Pos(r, at), Size(r));
             c->Bind(wxEVT_CHECKBOX, [this, i](wxCommandEvent&) {
                 if (!refreshing_) model_.UserToggle(i);
             });
@@ -101,7 +110,10 @@ public:
         Scope s(refreshing_);
         for (int i = 0; i < model_.Count(); ++i) boxes_[static_cast<size_t>(i)]->SetValue(model_.IsTicked(i));
     }
-    void SetEnabled(bool e) override { box_->Enable(e); }
+    void SetEnabled(bool e) override {
+        box_->Enable(e);
+        for (wxCheckBox* c : boxes_) c->Enable(e);
+    }
     wxWindow* Window() const { return box_; }
 
 private:
@@ -260,51 +272,57 @@ void ViewSet::SetToolTip(int id, const wxString& tip) {
     if (wxWindow* w = Widget(id)) w->SetToolTip(tip);
 }
 
-wxWindow* ViewSet::Build(CtrBase& c, wxWindow* parent) {
+wxWindow* ViewSet::Build(CtrBase& c, wxWindow* parent, wxPoint offset) {
     const Rect& r = c.Geometry();
+    const wxPoint at = Pos(r, offset);
+    wxPoint childOffset(0, 0);
     wxWindow* window = nullptr;
     std::unique_ptr<CtrView> view;
     wxWindow* childParent = nullptr;
     if (auto* m = dynamic_cast<CtrRadioGroup*>(&c)) {
-        auto v = std::make_unique<RadioGroupView>(*m, parent);
+        auto v = std::make_unique<RadioGroupView>(*m, parent, offset);
         window = v->Window();
         view = std::move(v);
     } else if (auto* m = dynamic_cast<CtrCheckGroup*>(&c)) {
-        auto v = std::make_unique<CheckGroupView>(*m, parent);
+        auto v = std::make_unique<CheckGroupView>(*m, parent, offset);
         window = v->Window();
         view = std::move(v);
     } else if (auto* m = dynamic_cast<CtrRadio*>(&c)) {
-        auto* w = new wxRadioButton(parent, wxID_ANY, m->Caption(), Pos(r), Size(r));
+        auto* w = new wxRadioButton(parent, wxID_ANY, m->Caption(), at, Size(r));
         window = w;
         view = std::make_unique<RadioView>(*m, w);
     } else if (auto* m = dynamic_cast<CtrCheck*>(&c)) {
-        auto* w = new wxCheckBox(parent, wxID_ANY, m->Caption(), Pos(r), Size(r));
+        auto* w = new wxCheckBox(parent, wxID_ANY, m->Caption(), at, Size(r));
         window = w;
         view = std::make_unique<CheckView>(*m, w);
     } else if (auto* m = dynamic_cast<CtrChoice*>(&c)) {
-        auto* w = new wxChoice(parent, wxID_ANY, Pos(r), Size(r));
+        auto* w = new wxChoice(parent, wxID_ANY, at, Size(r));
         window = w;
         view = std::make_unique<ChoiceView>(*m, w);
     } else if (auto* m = dynamic_cast<CtrCombo*>(&c)) {
-        auto* w = new wxComboBox(parent, wxID_ANY, "", Pos(r), Size(r), 0, nullptr, wxCB_DROPDOWN);
+        auto* w = new wxComboBox(parent, wxID_ANY, "", at, Size(r), 0, nullptr, wxCB_DROPDOWN);
         window = w;
         view = std::make_unique<ComboView>(*m, w);
     } else if (auto* m = dynamic_cast<CtrText*>(&c)) {
         const long style = m->MultiLine() ? wxTE_MULTILINE : 0;
-        auto* w = new wxTextCtrl(parent, wxID_ANY, "", Pos(r), Size(r), style);
+        wxSize size = Size(r);
+        if (size.x > 0 && size.x < kMinTextWidth) size.x = kMinTextWidth;
+        auto* w = new wxTextCtrl(parent, wxID_ANY, "", at, size, style);
         window = w;
         view = std::make_unique<TextLikeView<wxTextCtrl>>(*m, w);
     } else if (auto* m = dynamic_cast<CtrSpin*>(&c)) {
-        auto* w = new wxSpinCtrl(parent, wxID_ANY, "", Pos(r), Size(r), wxSP_ARROW_KEYS, 0, 100, 0);
+        auto* w = new wxSpinCtrl(parent, wxID_ANY, "", at, Size(r), wxSP_ARROW_KEYS, 0, 100, 0);
         window = w;
         view = std::make_unique<SpinView>(*m, w);
     } else if (auto* m = dynamic_cast<CtrBox*>(&c)) {
-        auto* w = new wxStaticBox(parent, wxID_ANY, m->Caption(), Pos(r), Size(r));
-        window = childParent = w;
+        auto* w = new wxStaticBox(parent, wxID_ANY, m->Caption(), at, Size(r));
+        window = w;
+        childParent = parent;  // the box's contents are its siblings, inside its frame
+        childOffset = at;
         view = std::make_unique<WindowView>(w);
     } else if (auto* m = dynamic_cast<CtrNotebook*>(&c)) {
         const wxSize size = r.w > 0 ? Size(r) : parent->GetClientSize();
-        auto* nb = new wxNotebook(parent, wxID_ANY, Pos(r), size, wxNB_MULTILINE);
+        auto* nb = new wxNotebook(parent, wxID_ANY, at, size, wxNB_MULTILINE);
         window = nb;
         view = std::make_unique<WindowView>(nb);
         for (int i = 0; i < m->PageCount(); ++i) {
@@ -321,7 +339,7 @@ wxWindow* ViewSet::Build(CtrBase& c, wxWindow* parent) {
         }
     } else if (auto* m = dynamic_cast<CtrPanel*>(&c)) {
         const wxSize size = r.w > 0 ? Size(r) : parent->GetClientSize();
-        auto* w = new wxPanel(parent, wxID_ANY, Pos(r), size, wxTAB_TRAVERSAL);
+        auto* w = new wxPanel(parent, wxID_ANY, at, size, wxTAB_TRAVERSAL);
         w->SetBackgroundColour(parent->GetBackgroundColour());
         window = childParent = w;
         view = std::make_unique<PanelView>(*m, w);
@@ -334,16 +352,14 @@ wxWindow* ViewSet::Build(CtrBase& c, wxWindow* parent) {
     view->SetEnabled(c.Enabled());
     view->Refresh();
     views_.push_back(std::move(view));
-    if (childParent) BuildChildren(c, childParent);
+    if (childParent) BuildChildren(c, childParent, childOffset);
     return window;
 }
 
-void ViewSet::BuildChildren(const CtrBase& root, wxWindow* parent) {
-    for (CtrBase* child : TheRegistry().Children(root)) {
-        // A notebook's pages are built with the notebook.
-        if (dynamic_cast<const CtrNotebook*>(&root)) continue;
-        Build(*child, parent);
-    }
+void ViewSet::BuildChildren(const CtrBase& root, wxWindow* parent, wxPoint offset) {
+    // A notebook's pages are built with the notebook.
+    if (dynamic_cast<const CtrNotebook*>(&root)) return;
+    for (CtrBase* child : TheRegistry().Children(root)) Build(*child, parent, offset);
 }
 
 }  // namespace kw

@@ -97,7 +97,7 @@ EditorFrame::EditorFrame(Core& core, WizardModel& model, std::function<void()> o
     for (int a = 0; a < kAreaCount; ++a) {
         EducationArea& area = education.Area(a);
         if (wxWindow* panel = views_.Widget(area.Info().panelId))
-            new wxStaticText(panel, wxID_ANY, U(area.Info().ownLabel), wxPoint(0, 244));
+            new wxStaticText(panel, wxID_ANY, U(area.Info().ownLabel), wxPoint(0, 265));
     }
     editor.SetSpaceListener([this] { Update(); });
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {

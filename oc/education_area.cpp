@@ -16,7 +16,7 @@ EducationArea::EducationArea(const AreaInfo& info, const std::vector<CatalogueTa
         catalogue_.Build(parts.at(0), changed);
     } else {
         CtrNotebook& notebook = catalogue_.Keep(
-            std::make_unique<CtrNotebook>(info.base, kAssessmentContainer, Rect{0, 0, 781, 240}));
+            std::make_unique<CtrNotebook>(info.base, kAssessmentContainer, Rect{0, 0, 781, 262}));
         ParentScope inNotebook(notebook);
         static const char* const kPartLabels[] = {"Część 1.", "Część 2.", "Część 3."};
         for (size_t i = 0; i < parts.size(); ++i) {
@@ -28,7 +28,7 @@ EducationArea::EducationArea(const AreaInfo& info, const std::vector<CatalogueTa
         }
     }
     ownText_ = std::make_unique<CtrText>(info.ownTextId, kAssessmentStored, "",
-                                         Rect{0, 262, 785, -1}, ownTextChanged, 10000, 4,
+                                         Rect{0, 281, 775, -1}, ownTextChanged, 10000, 4,
                                          kMarkChars);
 }
 

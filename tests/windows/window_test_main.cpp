@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 
+#include "app/compact_style.h"
 #include "support/test_support.h"
 
 namespace {
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     wxApp::SetInstance(new TestApp);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) return 1;
     wxSetAssertHandler(OnAssert);
+    kw::InstallCompactStyle();
     const int rc = RUN_ALL_TESTS();
     wxTheApp->OnExit();
     wxEntryCleanup();

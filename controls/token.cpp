@@ -239,74 +239,42 @@ wxString Token::Second(const wxString& text, int pos, int mode) {
     return Context().Second() ? content : wxString();
 }
 
-wxString Token::Plain(const wxString& text) {
+// The walk of Plain and Label: point marks skipped; a gender alternative as the current sex's form
+// (plain) or as "masculine/feminine" (label); a second-person insertion kept in the second person
+// (plain) or dropped (label). A mark without its closing character ends the walk with an empty
+// text; only in a caption does it set the sticky flag.
+wxString Token::Render(const wxString& text, bool label) {
     CheckClear();
     wxString out;
     out.reserve(128);
     const int n = static_cast<int>(text.length());
-    auto missing = [&](char c) {
-        Report(wxString::Format(U("Brak zamknięcia nawiasu %c"), c), false);
-        return wxString();
-    };
     for (int i = 0; i < n; ++i) {
         const wxUniChar c = text[i];
-        if (c == '[') {
-            const int j = Find(text, ']', i);
-            if (j < 0) return missing(']');
-            i = j;
-        } else if (c == '<') {
-            out += Gender(text, i, -1);
+        if (c == '<') {
+            out += Gender(text, i, label ? 1 : -1);
+            if (label && !error_) out += '/' + Gender(text, i, 0);
             if (error_) return wxString();
-            const int j = Find(text, '>', i);
-            if (j < 0) return missing('>');
-            i = j;
-        } else if (c == '{') {
+        } else if (c == '{' && !label) {
             out += Second(text, i, -1);
             if (error_) return wxString();
-            const int j = Find(text, '}', i);
-            if (j < 0) return missing('}');
-            i = j;
-        } else {
+        } else if (c != '[' && c != '{') {
             out += c;
+            continue;
         }
+        const char close = c == '[' ? ']' : c == '<' ? '>' : '}';
+        const int j = Find(text, close, i);
+        if (j < 0) {
+            Report(wxString::Format(U("Brak zamknięcia nawiasu %c"), close), label);
+            return wxString();
+        }
+        i = j;
     }
     return out;
 }
 
-wxString Token::Label(const wxString& text) {
-    CheckClear();
-    wxString out;
-    out.reserve(128);
-    const int n = static_cast<int>(text.length());
-    auto missing = [&](char c) {
-        Report(wxString::Format(U("Brak zamknięcia nawiasu %c"), c));
-        return wxString();
-    };
-    for (int i = 0; i < n; ++i) {
-        const wxUniChar c = text[i];
-        if (c == '[') {
-            const int j = Find(text, ']', i);
-            if (j < 0) return missing(']');
-            i = j;
-        } else if (c == '<') {
-            out += Gender(text, i, 1);
-            if (error_) return wxString();
-            out += '/';
-            out += Gender(text, i, 0);
-            if (error_) return wxString();
-            const int j = Find(text, '>', i);
-            if (j < 0) return missing('>');
-            i = j;
-        } else if (c == '{') {
-            const int j = Find(text, '}', i);
-            if (j < 0) return missing('}');
-            i = j;
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
+wxString Token::Plain(const wxString& text) { return Render(text, false); }
+
+wxString Token::Label(const wxString& text) { return Render(text, true); }
 
 wxString Token::Expand(const wxString& text) {
     TheToken().CheckClear();

@@ -42,6 +42,7 @@ public:
 
 private:
     void Report(const wxString& message, bool setsFlag = true);
+    wxString Render(const wxString& text, bool label);
 
     bool error_ = false;
     ContextSource source_;

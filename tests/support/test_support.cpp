@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
 #include <zlib.h>
 
 #include "klasa/record_list.h"
@@ -24,6 +25,15 @@ bool RecordAssert(const AssertRecord& r) {
     if (!g_recorder) return false;
     g_recorder->Push(r);
     return true;
+}
+
+void OnAssert(const wxString& file, int line, const wxString&, const wxString& cond,
+              const wxString& msg) {
+    AssertRecord r{std::string(file.utf8_str()), line,
+                   std::string((msg.empty() ? cond : msg).utf8_str())};
+    if (!RecordAssert(r))
+        ADD_FAILURE() << "unexpected internal check failure " << r.module << ":" << r.line << ": "
+                      << r.message;
 }
 
 ScriptedMessages::ScriptedMessages() { kw::SetMessages(this); }

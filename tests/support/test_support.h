@@ -37,6 +37,9 @@ private:
 
 // Records r with the active recorder; false when there is none.
 bool RecordAssert(const AssertRecord& r);
+// The test programs' assertion handler: a failed check is recorded, or fails the running test.
+void OnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
+              const wxString& msg);
 
 struct ShownMessage {
     wxString text, caption;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <deque>
 
 #include <wx/app.h>
 #include <wx/checkbox.h>
@@ -14,39 +13,13 @@
 #include "klasa/klasa.h"
 #include "oc/editor_frame.h"
 #include "print/preview_frame.h"
+#include "support/scripted_dialogs.h"
 #include "support/test_support.h"
 #include "wizard/wizard_frame.h"
 
 namespace {
 
 wxString U(const char* s) { return wxString::FromUTF8(s); }
-
-class Dialogs : public kw::WizardDialogs {
-public:
-    std::deque<wxString> names, numbers, surnames, savePaths;
-    std::deque<int> kinds;
-    bool AskClassName(wxString& n) override { return Pop(names, n); }
-    bool AskPupil(wxString& number, wxString& surname) override {
-        return Pop(numbers, number) && Pop(surnames, surname);
-    }
-    bool AskAssessment(wxString& number, int& kind, wxString& name) override {
-        if (!Pop(numbers, number) || !Pop(names, name)) return false;
-        kind = kinds.empty() ? 0 : kinds.front();
-        if (!kinds.empty()) kinds.pop_front();
-        return true;
-    }
-    bool AskOpenPath(const wxString&, wxString&) override { return false; }
-    bool AskSaveIntro() override { return true; }
-    bool AskSavePath(const wxString&, wxString& path) override { return Pop(savePaths, path); }
-
-private:
-    static bool Pop(std::deque<wxString>& q, wxString& out) {
-        if (q.empty()) return false;
-        out = q.front();
-        q.pop_front();
-        return true;
-    }
-};
 
 class WizardWindow : public ::testing::Test {
 protected:
@@ -107,7 +80,7 @@ protected:
     }
 
     kwtest::ScriptedMessages messages;
-    Dialogs dialogs;
+    kwtest::ScriptedDialogs dialogs;
     kwtest::TempDir dir;
     std::unique_ptr<kw::Program> program;
 };
@@ -117,7 +90,7 @@ TEST_F(WizardWindow, ATeacherEntersAClassAndItReadsBack) {
     EXPECT_FALSE(GoToTab(kw::kPupilsTab));
     EXPECT_EQ(messages.shown.back().text, U("Brak klasy. Odczytaj lub utwórz nową klasę"));
 
-    dialogs.names.push_back("Anna Nowak 3C");
+    dialogs.classNames.push_back("Anna Nowak 3C");
     Click(8);
     EXPECT_TRUE(Text(104)->IsEnabled());
     EXPECT_EQ(frame().Header().ClassName()->GetLabel(), U("Anna Nowak 3C"));
@@ -128,11 +101,8 @@ TEST_F(WizardWindow, ATeacherEntersAClassAndItReadsBack) {
     EXPECT_EQ(messages.shown.back().text, U("Brak ucznia. Utwórz nowego ucznia"));
 
     // Pupils in register-number order; two with the same number both listed.
-    for (auto [n, s] : {std::pair{"5", "Nowak"}, {"2", "Kowalska"}, {"5", "Zając"}}) {
-        dialogs.numbers.push_back(n);
-        dialogs.surnames.push_back(U(s));
-        Click(12);
-    }
+    dialogs.pupils = {{"5", "Nowak"}, {"2", "Kowalska"}, {"5", "Zając"}};
+    for (int i = 0; i < 3; ++i) Click(12);
     wxListCtrl* pupils = frame().PupilsPage().List();
     EXPECT_EQ(Column(pupils, 1), (std::vector<wxString>{U("Kowalska"), U("Nowak"), U("Zając")}));
     EXPECT_EQ(Selected(pupils), 2);
@@ -151,16 +121,12 @@ TEST_F(WizardWindow, ATeacherEntersAClassAndItReadsBack) {
 
     // Assessments: 1, 10, 2 are listed 10, 2, 1.
     EXPECT_TRUE(GoToTab(kw::kAssessmentsTab));
-    for (auto [n, name] : {std::pair{"1", "Pierwsza"}, {"10", "Dziesiąta"}, {"2", "Druga"}}) {
-        dialogs.numbers.push_back(n);
-        dialogs.names.push_back(U(name));
-        Click(14);
-    }
+    dialogs.assessments = {{"1", 0, "Pierwsza"}, {"10", 0, "Dziesiąta"}, {"2", 0, "Druga"}};
+    for (int i = 0; i < 3; ++i) Click(14);
     wxListCtrl* assessments = frame().AssessmentsPage().List();
     EXPECT_EQ(Column(assessments, 0), (std::vector<wxString>{"10", "2", "1"}));
     Type(307, U("notatka o drugiej"));
-    dialogs.numbers.push_back("3");
-    dialogs.names.push_back(U("Kopia"));
+    dialogs.assessments = {{"3", 0, "Kopia"}};
     Click(15);
     EXPECT_EQ(Column(assessments, 0), (std::vector<wxString>{"10", "3", "2", "1"}));
     EXPECT_EQ(Text(307)->GetValue(), U("notatka o drugiej")) << "the duplicate keeps the content";
@@ -190,7 +156,7 @@ TEST_F(WizardWindow, ATeacherEntersAClassAndItReadsBack) {
 }
 
 TEST_F(WizardWindow, ExitPromptPaths) {
-    dialogs.names.push_back("3a");
+    dialogs.classNames.push_back("3a");
     Click(8);
     messages.answers = {kw::Answer::Cancel};
     Click(1);
@@ -205,7 +171,7 @@ TEST_F(WizardWindow, ExitPromptPaths) {
 }
 
 TEST_F(WizardWindow, PageChangeNeedsAClassNumber) {
-    dialogs.names.push_back("3a");
+    dialogs.classNames.push_back("3a");
     Click(8);
     Choose(Choice(102), -1);
     program->GetCore().ClassPage().ClassNumber().Select(-1);
@@ -215,13 +181,11 @@ TEST_F(WizardWindow, PageChangeNeedsAClassNumber) {
 }
 
 TEST_F(WizardWindow, TheEditorShowsTheCurrentAssessment) {
-    dialogs.names.push_back("3a");
+    dialogs.classNames.push_back("3a");
     Click(8);
-    dialogs.numbers.push_back("1");
-    dialogs.surnames.push_back(U("Nowak"));
+    dialogs.pupils = {{"1", "Nowak"}};
     Click(12);
-    dialogs.numbers.push_back("1");
-    dialogs.names.push_back(U("Roczna"));
+    dialogs.assessments = {{"1", 0, "Roczna"}};
     Click(14);
     Click(16);
     EXPECT_TRUE(program->Editor()->IsShown());

@@ -5,61 +5,12 @@
 #include <deque>
 
 #include "support/core_fixture.h"
+#include "support/scripted_dialogs.h"
 #include "wizard/wizard_model.h"
 
 namespace {
 
 wxString U(const char* s) { return wxString::FromUTF8(s); }
-
-struct PupilInput {
-    const char* number;
-    const char* surname;
-};
-struct AssessmentInput {
-    const char* number;
-    int kind;
-    const char* name;
-};
-
-class ScriptedDialogs : public kw::WizardDialogs {
-public:
-    std::deque<wxString> classNames, openPaths, savePaths;
-    std::deque<PupilInput> pupils;
-    std::deque<AssessmentInput> assessments;
-    bool introOk = true;
-    int saveDialogs = 0;
-
-    bool AskClassName(wxString& name) override { return Pop(classNames, name); }
-    bool AskPupil(wxString& number, wxString& surname) override {
-        if (pupils.empty()) return false;
-        number = U(pupils.front().number);
-        surname = U(pupils.front().surname);
-        pupils.pop_front();
-        return true;
-    }
-    bool AskAssessment(wxString& number, int& kind, wxString& name) override {
-        if (assessments.empty()) return false;
-        number = U(assessments.front().number);
-        kind = assessments.front().kind;
-        name = U(assessments.front().name);
-        assessments.pop_front();
-        return true;
-    }
-    bool AskOpenPath(const wxString&, wxString& path) override { return Pop(openPaths, path); }
-    bool AskSaveIntro() override { return introOk; }
-    bool AskSavePath(const wxString&, wxString& path) override {
-        ++saveDialogs;
-        return Pop(savePaths, path);
-    }
-
-private:
-    static bool Pop(std::deque<wxString>& q, wxString& out) {
-        if (q.empty()) return false;
-        out = q.front();
-        q.pop_front();
-        return true;
-    }
-};
 
 class WizardTest : public ::testing::Test {
 protected:
@@ -90,7 +41,7 @@ protected:
     std::vector<wxString> AssessmentEntries() { return wizard->AssessmentSelectorEntries(); }
 
     kwtest::ScriptedMessages messages;
-    ScriptedDialogs dialogs;
+    kwtest::ScriptedDialogs dialogs;
     kwtest::TempDir dir;
     std::unique_ptr<kw::Core> core;
     std::unique_ptr<kw::WizardModel> wizard;

@@ -170,6 +170,25 @@ TEST_F(WizardWindow, ExitPromptPaths) {
     EXPECT_TRUE(program->Closed());
 }
 
+TEST_F(WizardWindow, TheHundredthPupilAndAssessmentAreRefused) {
+    dialogs.classNames.push_back("3a");
+    Click(8);
+    dialogs.pupils = {{"1", "Nowak"}};
+    Click(12);
+    kw::Klasa* klasa = kw::OpenClass();
+    for (int i = 0; i < 98; ++i) klasa->AddPupil();
+    dialogs.pupils = {{"100", "Za dużo"}};
+    Click(12);
+    EXPECT_EQ(messages.shown.back().text, U("Przekroczony limit maksymalnej ilości uczniów w klasie"));
+    EXPECT_EQ(klasa->PupilCount(), 99);
+    for (int i = 0; i < 99; ++i) klasa->CurrentPupil()->AddAssessment();
+    dialogs.assessments = {{"100", 0, "Za dużo"}};
+    Click(14);
+    EXPECT_EQ(messages.shown.back().text,
+              U("Przekroczony limit maksymalnej ilości ocen dla jednego ucznia."));
+    EXPECT_EQ(klasa->CurrentPupil()->AssessmentCount(), 99);
+}
+
 TEST_F(WizardWindow, PageChangeNeedsAClassNumber) {
     dialogs.classNames.push_back("3a");
     Click(8);

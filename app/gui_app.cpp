@@ -117,7 +117,7 @@ bool App::OnInit() {
     InstallCompactStyle();
     wxToolTip::SetAutoPop(20000);
     program_ = std::make_unique<Program>();
-    if (argc > 1) program_->OpenAtStart(argv[1]);
+    if (!StartFile().empty()) program_->OpenAtStart(StartFile());
     return true;
 }
 

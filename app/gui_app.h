@@ -54,8 +54,14 @@ class App : public wxApp {
 public:
     bool OnInit() override;
     int OnExit() override;
+    // A class file to open at start (from the command line).
+    static void SetStartFile(const wxString& path) { StartFile() = path; }
 
 private:
+    static wxString& StartFile() {
+        static wxString path;
+        return path;
+    }
     void OnQueryEndSession(wxCloseEvent& e);
     void OnEndSession(wxCloseEvent& e);
 

@@ -25,6 +25,8 @@ class WizardWindow : public ::testing::Test {
 protected:
     void SetUp() override { program = std::make_unique<kw::Program>(&dialogs); }
     void TearDown() override {
+        // Windows closed by the program are deleted when idle: before the core they show goes.
+        Pump();
         program.reset();
         Pump();
     }
@@ -32,6 +34,7 @@ protected:
         for (int i = 0; i < 5; ++i) {
             wxTheApp->ProcessPendingEvents();
             wxTheApp->Yield(true);
+            wxTheApp->ProcessIdle();
         }
     }
     kw::WizardFrame& frame() { return *program->Wizard(); }

@@ -224,7 +224,10 @@ public:
     void Refresh() override {
         Scope s(refreshing_);
         const std::vector<wxString>& entries = combo_.Entries();
-        if (widget_->GetCount() != entries.size()) {
+        bool same = widget_->GetCount() == entries.size();
+        for (size_t i = 0; same && i < entries.size(); ++i)
+            same = widget_->GetString(static_cast<unsigned>(i)) == entries[i];
+        if (!same) {
             widget_->Clear();
             for (const wxString& e : entries) widget_->Append(e);
         }

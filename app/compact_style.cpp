@@ -9,7 +9,10 @@ void InstallCompactStyle() {
         "* { font-size: 8pt; }"
         "entry { min-height: 17px; padding: 0 2px; }"
         "button, combobox button { min-height: 17px; min-width: 0; padding: 0 2px; }"
-        "combobox arrow { min-width: 8px; min-height: 8px; }"
+        "combobox arrow { min-width: 8px; min-height: 8px; margin: 0; }"
+        "combobox button { padding: 0 1px 0 2px; }"
+        "combobox box { border-spacing: 0; }"
+        "combobox cellview { padding: 0; }"
         "spinbutton button { padding: 0 1px; }"
         "check, radio { min-width: 11px; min-height: 11px; }"
         "notebook tab { padding: 1px 4px; min-height: 0; }";

@@ -7,6 +7,7 @@
 #include <wx/listctrl.h>
 #include <wx/notebook.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include "app/app_state.h"
 #include "app/gui_app.h"
@@ -190,6 +191,47 @@ TEST_F(WizardWindow, TheHundredthPupilAndAssessmentAreRefused) {
     EXPECT_EQ(messages.shown.back().text,
               U("Przekroczony limit maksymalnej ilości ocen dla jednego ucznia."));
     EXPECT_EQ(klasa->CurrentPupil()->AssessmentCount(), 99);
+}
+
+// Real key presses through the X server: the digits filter and the length limit of the
+// assessment number, the phrase-language marks refused in a free text.
+TEST_F(WizardWindow, KeysAreFiltered) {
+    dialogs.classNames.push_back("3a");
+    Click(8);
+    dialogs.pupils = {{"1", "Nowak"}};
+    Click(12);
+    dialogs.assessments = {{"1", 0, "Roczna"}};
+    Click(14);
+    ASSERT_TRUE(GoToTab(kw::kAssessmentsTab));
+    frame().Raise();
+    wxTextCtrl* number = Text(304);
+    number->SetFocus();
+    number->SetSelection(-1, -1);
+    Pump();
+    if (wxWindow::FindFocus() != number) GTEST_SKIP() << "no keyboard focus without a window manager";
+    wxUIActionSimulator sim;
+    sim.Text("a1b2c3");
+    Pump();
+    EXPECT_EQ(number->GetValue(), "12");
+    EXPECT_EQ(program->GetCore().AssessmentPage().Number().Text(), "12");
+    wxTextCtrl* notes = Text(307);
+    notes->SetFocus();
+    Pump();
+    sim.Text("a<b[c");
+    Pump();
+    EXPECT_EQ(notes->GetValue(), "a<b[c") << "the notes take any character";
+
+    // The editor's own text refuses the marks of the phrase language.
+    Click(16);
+    auto* own = dynamic_cast<wxTextCtrl*>(program->Editor()->Views().Widget(11008));
+    ASSERT_NE(own, nullptr);
+    program->Editor()->Raise();
+    own->SetFocus();
+    Pump();
+    sim.Text("a<b[c}d");
+    Pump();
+    EXPECT_EQ(own->GetValue(), "abcd");
+    EXPECT_EQ(program->GetCore().Editor().Behaviour().PreviewText(), U("abcd"));
 }
 
 TEST_F(WizardWindow, PageChangeNeedsAClassNumber) {

@@ -78,12 +78,6 @@ void Program::ShowWizard() {
     UpdateWindows();
 }
 
-void Program::ShowPreview() {
-    preview_->SetPosition(editor_->GetPosition());
-    editor_->Hide();
-    preview_->Show();
-}
-
 // ---- App
 
 wxBEGIN_EVENT_TABLE(App, wxApp)

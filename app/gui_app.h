@@ -30,7 +30,6 @@ public:
     void CloseApplication();
     void ShowEditor();
     void ShowWizard();
-    void ShowPreview();
     void UpdateWindows();
 
     Core& GetCore() { return *core_; }

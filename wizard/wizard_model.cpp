@@ -462,14 +462,4 @@ int WizardModel::AssessmentRow() const {
     return -1;
 }
 
-std::vector<Ocena*> WizardModel::PeriodicRows(int n) const {
-    std::vector<Ocena*> out;
-    const int start = AssessmentRow();
-    if (n <= 0 || start < 0) return out;
-    const wxString periodic = words::AssessmentKinds()[1];
-    for (size_t i = static_cast<size_t>(start); i < assessmentRows_.size() && static_cast<int>(out.size()) < n; ++i)
-        if (assessmentRows_[i]->Kind() == periodic) out.push_back(assessmentRows_[i]);
-    return out;
-}
-
 }  // namespace kw

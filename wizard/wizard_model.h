@@ -84,8 +84,6 @@ public:
     bool AssessmentFieldsEnabled() const;
     bool ClassFieldsEnabled() const;
     bool Option123() const { return option123_; }
-    // The periodic assessments of the current pupil from the current one down, at most n.
-    std::vector<Ocena*> PeriodicRows(int n) const;
 
     // The classes folder (created when first needed).
     static wxString ClassesFolder();

@@ -122,7 +122,10 @@ void WizardFrame::OnButton(wxCommandEvent& e) {
         case 6: wxLaunchDefaultBrowser("file://" + ProgramFolder() + "/help/szk_faq.htm"); break;
         case 7:
             if (model_.UninstallRequested()) {
-                wxExecute("sh \"" + ProgramFolder() + "/uninstall.sh\"", wxEXEC_ASYNC);
+                // Arguments as a list: no shell sees the folder's name.
+                const wxString script = ProgramFolder() + "/uninstall.sh";
+                const wchar_t* args[] = {L"sh", script.wc_str(), nullptr};
+                wxExecute(args, wxEXEC_ASYNC);
                 if (onClose_) onClose_();
             }
             break;

@@ -13,6 +13,11 @@
 #include "wizard/wizard_model.h"
 
 namespace kw {
+
+wxString ProgramFolder() {
+    return wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
+}
+
 namespace {
 
 const wxColour kLightBlue(191, 219, 255);
@@ -21,11 +26,12 @@ wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 const char kWebPage[] = "https://www.kwerlo.pl/";
 
-}  // namespace
-
-wxString ProgramFolder() {
-    return wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
+// A help page shipped next to the program, as a properly escaped file address.
+void OpenHelp(const char* page) {
+    wxLaunchDefaultBrowser(wxFileName::FileNameToURL(wxFileName(ProgramFolder() + "/help/" + page)));
 }
+
+}  // namespace
 
 WizardFrame::WizardFrame(Core& core, WizardModel& model, std::function<void()> onEdit,
                          std::function<void()> onClose)
@@ -117,9 +123,9 @@ void WizardFrame::OnButton(wxCommandEvent& e) {
                            "Podstawowej"),
                          U(KWERLO_TITLE " - O programie"), wxOK | wxCENTRE, this);
             break;
-        case 3: wxLaunchDefaultBrowser("file://" + ProgramFolder() + "/help/flash/main_menu.htm"); break;
+        case 3: OpenHelp("flash/main_menu.htm"); break;
         case 5: wxLaunchDefaultBrowser(kWebPage); break;
-        case 6: wxLaunchDefaultBrowser("file://" + ProgramFolder() + "/help/szk_faq.htm"); break;
+        case 6: OpenHelp("szk_faq.htm"); break;
         case 7:
             if (model_.UninstallRequested()) {
                 // Arguments as a list: no shell sees the folder's name.

@@ -7,7 +7,6 @@
 #include "app/entity_walks.h"
 #include "controls/token.h"
 #include "klasa/klasa.h"
-#include "wizard/wizard_model.h"
 
 namespace kw {
 namespace {

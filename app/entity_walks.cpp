@@ -8,7 +8,6 @@
 #include "controls/registry.h"
 #include "controls/value_controls.h"
 #include "klasa/klasa.h"
-#include "wizard/wizard_model.h"
 
 namespace kw {
 namespace {
@@ -157,6 +156,15 @@ void LoadAssessmentRecords() {
     const wxString kind = Control<CtrString>(kAssessmentKindHolder)->Text();
     if (!kind.empty()) Control<CtrChoice>(kAssessmentKind)->SelectByCaption(kind);
     Control<CtrText>(kAssessmentName)->SetText(Control<CtrString>(kAssessmentNameHolder)->Text());
+}
+
+long LeadingNumber(const wxString& text) {
+    long v = 0;
+    size_t i = 0;
+    while (i < text.length() && text[i] == ' ') ++i;
+    while (i < text.length() && text[i] >= '0' && text[i] <= '9' && v < 100000000L)
+        v = v * 10 + (text[i++].GetValue() - '0');
+    return v;
 }
 
 std::vector<Ocena*> AssessmentsNewestFirst(const Uczen& pupil) {

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include <wx/string.h>
+
 namespace kw {
 
 class Ocena;
@@ -33,6 +35,9 @@ void SelectAssessment(Ocena* assessment);
 // current afterwards.
 void ReadPupilList();
 void ReadAssessmentList(Uczen* pupil);
+
+// Register numbers and assessment numbers compare by the value of their leading digits.
+long LeadingNumber(const wxString& text);
 
 // The pupil's assessments by number, highest first (the order of the lists and selectors).
 std::vector<Ocena*> AssessmentsNewestFirst(const Uczen& pupil);

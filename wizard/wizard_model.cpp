@@ -130,11 +130,12 @@ void WizardModel::ReadClass() {
 bool WizardModel::OpenClassFile(const wxString& path) {
     LoadingGuard loading;
     CloseClass();
+    // Reading fills the pupils' cached texts and makes the first of them current.
     const bool ok = core_.ReadClass(path);
     if (ok) {
         className_ = wxFileName(path).GetName();
-        RefillPupilList();
-        if (!pupilRows_.empty()) SelectPupilRow(0);
+        pupilRows_ = core_.PupilsByRegisterNumber();
+        if (Uczen* pupil = OpenClass()->CurrentPupil()) assessmentRows_ = AssessmentsNewestFirst(*pupil);
     }
     ClearModified();
     Changed();
@@ -171,15 +172,6 @@ bool WizardModel::SaveFlow() {
 
 // ---- pupils page
 
-long LeadingNumber(const wxString& text) {
-    long v = 0;
-    size_t i = 0;
-    while (i < text.length() && text[i] == ' ') ++i;
-    while (i < text.length() && text[i] >= '0' && text[i] <= '9' && v < 100000000L)
-        v = v * 10 + (text[i++].GetValue() - '0');
-    return v;
-}
-
 void WizardModel::RefillPupilList() {
     Klasa* klasa = OpenClass();
     KW_ASSERT(klasa, "wizard");
@@ -203,14 +195,10 @@ void WizardModel::RefillAssessmentList() {
 void WizardModel::SelectPupilRow(int row) {
     if (row < 0 || row >= static_cast<int>(pupilRows_.size())) return;
     LoadingGuard loading;
-    kw::SelectPupil(pupilRows_[static_cast<size_t>(row)]);
-    RefillAssessmentList();
-    Ocena* newest = assessmentRows_.empty() ? nullptr : assessmentRows_.front();
-    if (newest) {
-        kw::SelectAssessment(newest);
-    } else {
-        ClearAssessmentControls(false);
-    }
+    // The walk reads the pupil's assessment list and makes the newest one current.
+    Uczen* pupil = pupilRows_[static_cast<size_t>(row)];
+    kw::SelectPupil(pupil);
+    assessmentRows_ = AssessmentsNewestFirst(*pupil);
     Changed();
 }
 

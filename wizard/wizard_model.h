@@ -106,7 +106,4 @@ private:
     std::vector<Ocena*> assessmentRows_;
 };
 
-// Register numbers and assessment numbers compare by the value of their leading digits.
-long LeadingNumber(const wxString& text);
-
 }  // namespace kw

@@ -40,7 +40,7 @@ BehaviourPage::BehaviourPage(CtrBase::Callback updateSpace) : updateSpace_(std::
                                              [this] { OwnTextChanged(); }, kTextLimit, 4,
                                              kMarkChars);
     }
-    manualPanel_->Show(false);
+    modes_->Attach(*autoPanel_, *manualPanel_, [this] { ComposeBehaviour(); }, updateSpace_);
 }
 
 void BehaviourPage::ComposeBehaviour() {
@@ -91,26 +91,8 @@ void BehaviourPage::RefreshBehaviourManual() {
     points_->SetValue(catalogue_->Score());
 }
 
-void BehaviourPage::ApplyBehaviourMode() {
-    autoPanel_->Show(!Manual());
-    manualPanel_->Show(Manual());
-    if (!Manual()) {
-        ComposeBehaviour();
-        return;
-    }
-    CheckBehaviourStale();
-    if (updateSpace_) updateSpace_();
-}
-
-void BehaviourPage::SwitchToManual() {
-    modes_->SetManual(true);
-    ApplyBehaviourMode();
-}
-
-void BehaviourPage::SwitchToAutomatic() {
-    modes_->SetManual(false);
-    ComposeBehaviour();
-    ApplyBehaviourMode();
-}
+void BehaviourPage::ApplyBehaviourMode() { modes_->Apply(); }
+void BehaviourPage::SwitchToManual() { modes_->SwitchToManual(); }
+void BehaviourPage::SwitchToAutomatic() { modes_->SwitchToAutomatic(); }
 
 }  // namespace kw

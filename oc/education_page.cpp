@@ -54,7 +54,7 @@ EducationPage::EducationPage(CtrBase::Callback updateSpace) : updateSpace_(std::
         for (auto& area : areas_)
             areaNotebook_->AddPage(&area->Panel(), wxString::FromUTF8(area->Info().tab));
     }
-    manualPanel_->Show(false);
+    modes_->Attach(*autoPanel_, *manualPanel_, [this] { ComposeEducation(); }, updateSpace_);
 }
 
 EducationArea& EducationPage::ChartArea(int chartIndex) {
@@ -122,26 +122,8 @@ void EducationPage::RefreshEducationManual() {
     for (int i = 0; i < kChartAreas; ++i) ManualPoints(i).SetValue(ChartArea(i).Score());
 }
 
-void EducationPage::ApplyEducationMode() {
-    autoPanel_->Show(!Manual());
-    manualPanel_->Show(Manual());
-    if (!Manual()) {
-        ComposeEducation();
-        return;
-    }
-    CheckEducationStale();
-    if (updateSpace_) updateSpace_();
-}
-
-void EducationPage::SwitchToManual() {
-    modes_->SetManual(true);
-    ApplyEducationMode();
-}
-
-void EducationPage::SwitchToAutomatic() {
-    modes_->SetManual(false);
-    ComposeEducation();
-    ApplyEducationMode();
-}
+void EducationPage::ApplyEducationMode() { modes_->Apply(); }
+void EducationPage::SwitchToManual() { modes_->SwitchToManual(); }
+void EducationPage::SwitchToAutomatic() { modes_->SwitchToAutomatic(); }
 
 }  // namespace kw

@@ -32,6 +32,37 @@ bool TextMode::CheckStale() {
     return true;
 }
 
+void TextMode::Attach(CtrPanel& automatic, CtrPanel& manual, std::function<void()> compose,
+                      std::function<void()> updateSpace) {
+    automatic_ = &automatic;
+    manual_ = &manual;
+    compose_ = std::move(compose);
+    updateSpace_ = std::move(updateSpace);
+    manual_->Show(Manual());
+}
+
+void TextMode::Apply() {
+    automatic_->Show(!Manual());
+    manual_->Show(Manual());
+    if (!Manual()) {
+        compose_();
+        return;
+    }
+    CheckStale();
+    if (updateSpace_) updateSpace_();
+}
+
+void TextMode::SwitchToManual() {
+    SetManual(true);
+    Apply();
+}
+
+void TextMode::SwitchToAutomatic() {
+    SetManual(false);
+    compose_();
+    Apply();
+}
+
 void TextMode::SetPreview(const wxString& text) {
     previewMark_ = ChangeRange(previewText_, text);
     previewText_ = text;

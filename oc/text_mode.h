@@ -2,9 +2,11 @@
 // What the behaviour and the education page share: a mode (automatic or manual) and two times
 // kept with the assessment, the stale-manual-text warning, and the preview with its marking.
 
+#include <functional>
 #include <memory>
 #include <utility>
 
+#include "controls/phrase_controls.h"
 #include "controls/value_controls.h"
 
 namespace kw {
@@ -26,6 +28,16 @@ public:
     bool CheckStale();
     bool StaleLabelShown() const { return staleLabel_; }
 
+    // The page's two panels and its steps: compose (the automatic text and preview) and
+    // updateSpace (the editor's measurement).
+    void Attach(CtrPanel& automatic, CtrPanel& manual, std::function<void()> compose,
+                std::function<void()> updateSpace);
+    // Shows the panel of the stored mode and brings it up to date: the automatic text composed,
+    // or the manual text checked for staleness.
+    void Apply();
+    void SwitchToManual();
+    void SwitchToAutomatic();
+
     // Sets the preview to a new text and marks where it changed.
     void SetPreview(const wxString& text);
     const wxString& PreviewText() const { return previewText_; }
@@ -38,6 +50,9 @@ public:
 private:
     std::unique_ptr<CtrNumber> mode_, changedAt_, refreshedAt_;
     const char* staleWarning_;
+    CtrPanel* automatic_ = nullptr;
+    CtrPanel* manual_ = nullptr;
+    std::function<void()> compose_, updateSpace_;
     wxString previewText_;
     std::pair<int, int> previewMark_{0, 0};
     bool staleLabel_ = false;

@@ -184,12 +184,7 @@ class TextLikeView : public WindowView {
 public:
     TextLikeView(CtrText& m, Widget* w) : WindowView(w), model_(m), widget_(w) {
         w->Bind(wxEVT_CHAR, [this](wxKeyEvent& e) {
-            const wxChar uc = e.GetUnicodeKey();
-            const long length = widget_->GetLastPosition();
-            const bool ok = uc != WXK_NONE && uc >= 32
-                                ? model_.Filter().AcceptChar(uc, static_cast<int>(length))
-                                : model_.Filter().Accept(e.GetKeyCode(), static_cast<int>(length));
-            if (ok) e.Skip();
+            if (KeyPasses(model_.Filter(), e, widget_->GetLastPosition())) e.Skip();
         });
         w->Bind(wxEVT_TEXT, [this](wxCommandEvent&) {
             if (refreshing_) return;
@@ -261,6 +256,12 @@ private:
 };
 
 }  // namespace
+
+bool KeyPasses(const KeyFilter& filter, const wxKeyEvent& key, long length) {
+    const wxChar uc = key.GetUnicodeKey();
+    const int n = static_cast<int>(length);
+    return uc != WXK_NONE && uc >= 32 ? filter.AcceptChar(uc, n) : filter.Accept(key.GetKeyCode(), n);
+}
 
 ViewSet::~ViewSet() {
     for (CtrBase* m : models_) m->AttachView(nullptr);

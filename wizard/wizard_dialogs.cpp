@@ -9,6 +9,7 @@
 
 #include "app/app_state.h"
 #include "controls/composer.h"
+#include "controls/ctr_views.h"
 #include "controls/key_filter.h"
 #include "resources/bitmaps.h"
 
@@ -34,11 +35,7 @@ public:
         auto* t = new wxTextCtrl(this, wxID_ANY, "", wxPoint(x, y), wxSize(width, -1));
         const KeyFilter filter(max, kind);
         t->Bind(wxEVT_CHAR, [t, filter](wxKeyEvent& e) {
-            const wxChar uc = e.GetUnicodeKey();
-            const int length = static_cast<int>(t->GetLastPosition());
-            if (uc != WXK_NONE && uc >= 32 ? filter.AcceptChar(uc, length)
-                                           : filter.Accept(e.GetKeyCode(), length))
-                e.Skip();
+            if (KeyPasses(filter, e, t->GetLastPosition())) e.Skip();
         });
         t->Bind(wxEVT_TEXT, [t, filter](wxCommandEvent&) {
             const wxString fitted = filter.Fit(t->GetValue());

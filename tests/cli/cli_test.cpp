@@ -36,6 +36,16 @@ std::string Quote(const std::string& s) { return "'" + s + "'"; }
 
 const std::string kSample = std::string(KWERLO_TEST_DATA) + "/small_class.json";
 
+// `texts` of a class built from one of the test data files.
+Result TextsOf(const char* dataFile, const kwtest::TempDir& dir) {
+    const std::string file = dir.File("texts.kwer");
+    const Result built = RunCli("build " + Quote(std::string(KWERLO_TEST_DATA) + "/" + dataFile) +
+                                    " " + Quote(file),
+                                dir);
+    if (built.exit != 0) return built;
+    return RunCli("texts " + Quote(file), dir);
+}
+
 TEST(Cli, HelpAndUsage) {
     kwtest::TempDir dir;
     Result help = RunCli("--help", dir);
@@ -155,13 +165,7 @@ TEST(Cli, FilesThatCannotBeReadOrWrittenGiveTheProgramsMessages) {
 
 TEST(Cli, TextsOfEveryAssessment) {
     kwtest::TempDir dir;
-    const std::string file = dir.File("b.kwer");
-    ASSERT_EQ(RunCli("build " + Quote(std::string(KWERLO_TEST_DATA) + "/behaviour_class.json") +
-                         " " + Quote(file),
-                     dir)
-                  .exit,
-              0);
-    Result r = RunCli("texts " + Quote(file), dir);
+    Result r = TextsOf("behaviour_class.json", dir);
     ASSERT_EQ(r.exit, 0) << r.err;
     EXPECT_TRUE(r.err.empty()) << r.err;
     const nlohmann::json expected = nlohmann::json::parse(R"J([
@@ -191,13 +195,7 @@ TEST(Cli, TextsOfEveryAssessment) {
 
 TEST(Cli, TextsIncludeTheEducationAreas) {
     kwtest::TempDir dir;
-    const std::string file = dir.File("e.kwer");
-    ASSERT_EQ(RunCli("build " + Quote(std::string(KWERLO_TEST_DATA) + "/education_class.json") +
-                         " " + Quote(file),
-                     dir)
-                  .exit,
-              0);
-    Result r = RunCli("texts " + Quote(file), dir);
+    Result r = TextsOf("education_class.json", dir);
     ASSERT_EQ(r.exit, 0) << r.err;
     const nlohmann::json got = nlohmann::json::parse(r.out);
     ASSERT_EQ(got.size(), 2u);

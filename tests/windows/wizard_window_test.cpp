@@ -72,6 +72,15 @@ protected:
     long Selected(wxListCtrl* list) {
         return list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
     }
+    // Through the buttons: class "3a", pupil 1 Nowak, assessment 1 "Roczna".
+    void NewClassWithOneAssessment() {
+        dialogs.classNames.push_back("3a");
+        Click(8);
+        dialogs.pupils = {{"1", "Nowak"}};
+        Click(12);
+        dialogs.assessments = {{"1", 0, "Roczna"}};
+        Click(14);
+    }
     // A click on a tab: the notebook's changing event, then the change when it is allowed.
     bool GoToTab(int tab) {
         wxNotebook* nb = frame().Notebook();
@@ -196,12 +205,7 @@ TEST_F(WizardWindow, TheHundredthPupilAndAssessmentAreRefused) {
 // Real key presses through the X server: the digits filter and the length limit of the
 // assessment number, the phrase-language marks refused in a free text.
 TEST_F(WizardWindow, KeysAreFiltered) {
-    dialogs.classNames.push_back("3a");
-    Click(8);
-    dialogs.pupils = {{"1", "Nowak"}};
-    Click(12);
-    dialogs.assessments = {{"1", 0, "Roczna"}};
-    Click(14);
+    NewClassWithOneAssessment();
     ASSERT_TRUE(GoToTab(kw::kAssessmentsTab));
     frame().Raise();
     wxTextCtrl* number = Text(304);
@@ -245,12 +249,7 @@ TEST_F(WizardWindow, PageChangeNeedsAClassNumber) {
 }
 
 TEST_F(WizardWindow, TheEditorShowsTheCurrentAssessment) {
-    dialogs.classNames.push_back("3a");
-    Click(8);
-    dialogs.pupils = {{"1", "Nowak"}};
-    Click(12);
-    dialogs.assessments = {{"1", 0, "Roczna"}};
-    Click(14);
+    NewClassWithOneAssessment();
     Click(16);
     EXPECT_TRUE(program->Editor()->IsShown());
     EXPECT_FALSE(frame().IsShown());

@@ -56,13 +56,16 @@ void WizardModel::Changed() {
     const bool classOpen = OpenClass() != nullptr;
     const bool pupil = PupilFieldsEnabled();
     const bool assessment = AssessmentFieldsEnabled();
+    // Runs after every edit that refreshes a list: touch only the controls whose state changes.
     for (CtrBase* c : core_.Registry().All()) {
+        bool enable;
         switch (c->Flags() & kLevelMask) {
-            case kLevelClass: c->Enable(classOpen); break;
-            case kLevelPupil: c->Enable(pupil); break;
-            case kLevelAssessment: c->Enable(assessment); break;
-            default: break;
+            case kLevelClass: enable = classOpen; break;
+            case kLevelPupil: enable = pupil; break;
+            case kLevelAssessment: enable = assessment; break;
+            default: continue;
         }
+        if (c->Enabled() != enable) c->Enable(enable);
     }
     if (changed_) changed_();
 }

@@ -4,6 +4,7 @@
 #include "app/core.h"
 #include "app/entity_walks.h"
 #include "klasa/klasa.h"
+#include "oc/print_texts.h"
 
 namespace kw {
 namespace {
@@ -14,28 +15,23 @@ std::string Utf8(const wxString& s) {
 }  // namespace
 
 nlohmann::ordered_json CurrentAssessmentTexts(Core& core) {
-    EditorModel& editor = core.Editor();
     AssessmentFields& fields = core.AssessmentPage();
+    const PrintTexts t = CurrentPrintTexts(core.Editor());
     nlohmann::ordered_json o;
     o["number"] = Utf8(fields.Number().Text());
     o["name"] = Utf8(fields.Name().Text());
     o["kind"] = fields.Kind().Selection();
-    o["behaviour"] = Utf8(editor.Behaviour().BehaviourPrintText());
-    o["behaviour_points"] = editor.Behaviour().BehaviourPoints();
-    o["achievements"] = Utf8(editor.Achievements().PrintText());
-    o["additional"] = Utf8(editor.Additional().PrintText());
-    o["other"] = Utf8(editor.Other().PrintText());
-    o["individual"] = Utf8(editor.Individual().PrintText());
-    o["religion"] = Utf8(editor.Marks().ReligionText());
-    o["ethics"] = Utf8(editor.Marks().EthicsText());
-    EducationPage& education = editor.Education();
-    o["education"] = Utf8(education.EducationPrintText());
-    nlohmann::ordered_json hasText = nlohmann::ordered_json::array();
-    for (int i = 0; i < kAreaCount; ++i) hasText.push_back(education.AreaHasText(i));
-    o["area_has_text"] = std::move(hasText);
-    nlohmann::ordered_json points = nlohmann::ordered_json::array();
-    for (int i = 0; i < kChartAreas; ++i) points.push_back(education.AreaPoints(i));
-    o["area_points"] = std::move(points);
+    o["behaviour"] = Utf8(t.behaviour);
+    o["behaviour_points"] = t.behaviourPoints;
+    o["achievements"] = Utf8(t.achievements);
+    o["additional"] = Utf8(t.additional);
+    o["other"] = Utf8(t.other);
+    o["individual"] = Utf8(t.individual);
+    o["religion"] = Utf8(t.religion);
+    o["ethics"] = Utf8(t.ethics);
+    o["education"] = Utf8(t.education);
+    o["area_has_text"] = t.areaHasText;
+    o["area_points"] = t.areaPoints;
     return o;
 }
 

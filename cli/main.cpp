@@ -1,6 +1,7 @@
 // kwerlo-cli: the class-file tools without a screen. Results go to stdout, messages to stderr;
 // exit 0 on success, 1 when a file could not be read or written, 2 on a usage error.
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -15,16 +16,18 @@
 #include "app/program.h"
 #include "cli/class_json.h"
 #include "cli/class_texts.h"
+#include "cli/print_commands.h"
 #include "klasa/klasa.h"
 
 namespace {
 
 const char kUsage[] =
-    "Usage:\n"
     "  kwerlo-cli dump FILE.kwer            print the class file as JSON\n"
     "  kwerlo-cli build FILE.json OUT.kwer  write a class file from JSON\n"
     "  kwerlo-cli texts FILE.kwer           print the finished texts of every assessment\n"
     "  kwerlo-cli --help                    show this text\n";
+
+void PrintUsage(std::ostream& out) { out << "Usage:\n" << kUsage << kw::kPrintUsage; }
 
 void PrintAssert(const wxString& file, int line, const wxString&, const wxString& cond,
                  const wxString& msg) {
@@ -35,10 +38,7 @@ void PrintAssert(const wxString& file, int line, const wxString&, const wxString
 
 wxString Arg(const char* s) { return wxString::FromUTF8(s); }
 
-void Say(int code, const char* path) {
-    kw::TheMessages().Show(kw::ErrorReport::Text(code, Arg(path)), kw::ErrorReport::Caption(),
-                           kw::Buttons::Ok, kw::Icon::Error);
-}
+void Say(int code, const char* path) { kw::ReportFileError(code, path); }
 
 int Dump(const char* path) {
     kw::Klasa klasa;
@@ -101,17 +101,21 @@ int main(int argc, char** argv) {
 
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "--help" || command == "-h") {
-        std::cout << kUsage;
+        PrintUsage(std::cout);
         return 0;
     }
     try {
         if (command == "dump" && argc == 3) return Dump(argv[2]);
         if (command == "build" && argc == 4) return Build(argv[2], argv[3]);
         if (command == "texts" && argc == 3) return Texts(argv[2]);
+        const std::vector<std::string> rest(argv + std::min(argc, 2), argv + argc);
+        if (command == "pdf") return kw::PdfCommand(rest);
+        if (command == "png") return kw::PngCommand(rest);
+        if (command == "check") return kw::CheckCommand(rest);
     } catch (const std::exception& e) {
         std::cerr << "kwerlo-cli: " << e.what() << "\n";
         return 1;
     }
-    std::cerr << kUsage;
+    PrintUsage(std::cerr);
     return 2;
 }

@@ -57,24 +57,28 @@ constexpr P kLeg[] = {
     {60, 146}, {67, 140}, {72, 136}, {80, 130}, {86, 126},
 };
 constexpr P kCrown[] = {
-    {72, 44}, {72, 30}, {78, 36}, {84, 26}, {90, 36}, {96, 30}, {96, 44},
+    {76, 42}, {75, 28}, {81, 34}, {87, 24}, {93, 34}, {99, 28}, {98, 42},
 };
 
+// Each part is filled on its own: overlapping parts drawn in opposite directions would leave
+// holes under the winding rule.
 void EagleBody(cairo_t* cr) {
     // Neck and body: from under the head down to the tail.
-    cairo_move_to(cr, 78, 54);
-    cairo_curve_to(cr, 70, 70, 72, 96, 80, 126);
-    cairo_line_to(cr, 100, 126);
-    cairo_curve_to(cr, 108, 96, 106, 70, 96, 56);
+    cairo_move_to(cr, 82, 56);
+    cairo_curve_to(cr, 72, 68, 72, 98, 81, 127);
+    cairo_line_to(cr, 99, 127);
+    cairo_curve_to(cr, 108, 98, 108, 68, 96, 56);
     cairo_close_path(cr);
+    cairo_fill(cr);
     // The head, turned to the eagle's right, with a hooked beak.
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 85, 52, 9, 0, 2 * M_PI);
-    cairo_move_to(cr, 78, 47);
-    cairo_curve_to(cr, 70, 45, 64, 50, 64, 57);
-    cairo_curve_to(cr, 67, 54, 70, 55, 72, 58);
-    cairo_line_to(cr, 80, 56);
+    cairo_arc(cr, 87, 50, 8.5, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_move_to(cr, 81, 44);
+    cairo_curve_to(cr, 73, 43, 66, 47, 65, 56);
+    cairo_curve_to(cr, 68, 53, 71, 53, 73, 56);
+    cairo_line_to(cr, 82, 55);
     cairo_close_path(cr);
+    cairo_fill(cr);
 }
 
 }  // namespace
@@ -98,19 +102,21 @@ void DrawEmblem(cairo_t* cr, double x, double y) {
 
     // The eagle in black.
     cairo_set_source_rgb(cr, 0, 0, 0);
-    Poly(cr, kWing);
-    Poly(cr, kWing, true);
+    for (bool mirror : {false, true}) {
+        Poly(cr, kWing, mirror);
+        cairo_fill(cr);
+        Poly(cr, kLeg, mirror);
+        cairo_fill(cr);
+    }
     Poly(cr, kTail);
-    Poly(cr, kLeg);
-    Poly(cr, kLeg, true);
-    EagleBody(cr);
     cairo_fill(cr);
+    EagleBody(cr);
     // The crown, a band with three points and a pearl on each.
     Poly(cr, kCrown);
     cairo_fill(cr);
-    for (double px : {72.0, 84.0, 96.0}) {
+    for (double px : {75.0, 87.0, 99.0}) {
         cairo_new_sub_path(cr);
-        cairo_arc(cr, px, px == 84.0 ? 25 : 29, 2.2, 0, 2 * M_PI);
+        cairo_arc(cr, px, px == 87.0 ? 23 : 27, 2.2, 0, 2 * M_PI);
     }
     cairo_fill(cr);
 
@@ -130,10 +136,10 @@ void DrawEmblem(cairo_t* cr, double x, double y) {
         cairo_move_to(cr, 90 + (tx - 90) * 0.3, 132);
         cairo_line_to(cr, tx, 158);
     }
-    cairo_move_to(cr, 74, 40);
-    cairo_line_to(cr, 94, 40);
+    cairo_move_to(cr, 78, 38.5);
+    cairo_line_to(cr, 96, 38.5);
     cairo_stroke(cr);
-    cairo_arc(cr, 82, 50, 1.6, 0, 2 * M_PI);
+    cairo_arc(cr, 84, 48, 1.6, 0, 2 * M_PI);
     cairo_fill(cr);
     cairo_restore(cr);
 }

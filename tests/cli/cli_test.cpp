@@ -2,37 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <sys/wait.h>
-
 #include <nlohmann/json.hpp>
 
-#include "support/test_support.h"
+#include "support/cli_runner.h"
 
 namespace {
 
-struct Result {
-    int exit;
-    std::string out, err;
-};
-
-Result RunCli(const std::string& args, const kwtest::TempDir& dir) {
-    const std::string errFile = dir.File("stderr.txt");
-    const std::string cmd = std::string(KWERLO_CLI) + " " + args + " 2>'" + errFile + "'";
-    Result r{-1, "", ""};
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return r;
-    char buf[65536];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    const int status = pclose(p);
-    r.exit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    r.err = kwtest::ReadBytes(errFile);
-    std::remove(errFile.c_str());
-    return r;
-}
-
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
+using Result = kwtest::CliResult;
+using kwtest::Quote;
+using kwtest::RunCli;
 
 const std::string kSample = std::string(KWERLO_TEST_DATA) + "/small_class.json";
 

@@ -4,7 +4,7 @@
 
 namespace kwtest {
 
-std::vector<wxString> VariedTexts(int count, unsigned seed) {
+std::vector<wxString> VariedTexts(int count, unsigned seed, int maxWords) {
     static const char* const kWords[] = {
         "Jest", "koleżeńska,", "pracowita", "i", "uczynna.", "Chętnie", "pomaga", "innym.",
         "Potrafi", "współdziałać", "w", "grupie.", "Czyta", "płynnie,", "ze", "zrozumieniem.",
@@ -17,7 +17,7 @@ std::vector<wxString> VariedTexts(int count, unsigned seed) {
                                  "    ", "a  b", wxString('x', 400), "x " + wxString('y', 300)};
     while (static_cast<int>(out.size()) < count) {
         wxString t;
-        const int words = pick(6) == 0 ? pick(4) : 1 + pick(160);
+        const int words = pick(6) == 0 ? pick(4) : 1 + pick(maxWords);
         if (pick(8) == 0) t += "  ";
         for (int w = 0; w < words; ++w) {
             switch (pick(40)) {

@@ -9,6 +9,7 @@
 
 namespace kwtest {
 
-std::vector<wxString> VariedTexts(int count, unsigned seed);
+// maxWords bounds the longer texts.
+std::vector<wxString> VariedTexts(int count, unsigned seed, int maxWords = 160);
 
 }  // namespace kwtest

@@ -157,7 +157,7 @@ TEST(Justify, WidensLinesGapByGap) {
 
 TEST(Justify, ManySpacesAtOnceGiveTheSameLineAsOneByOne) {
     kwtest::FakeMetrics metrics(true);
-    const wxString line = "Jest Awans aw Tw pracowita i uczynna. Chętnie pomaga";
+    const wxString line = U("Jest Awans aw Tw pracowita i uczynna. Chętnie pomaga");
     for (int width = 0; width < 60000; width += 777) {
         // One by one, as the line is widened while it is short of the width.
         wxString expected = line;

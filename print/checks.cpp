@@ -52,10 +52,19 @@ TextFitter& PrePrintChecks::Fitter() {
             int Width(const wxString&, const FontSpec&) override { return 0; }
             int Height(const wxString&, const FontSpec&) override { return 1; }
         } none;
-        fitter_ = std::make_unique<TextFitter>(metrics ? *metrics : none);
+        fitter_ = std::make_unique<TextFitter>(metrics ? *metrics : none, method_);
         fitterMetrics_ = metrics;
     }
     return *fitter_;
+}
+
+void PrePrintChecks::SetBreakMethod(BreakMethod method) {
+    method_ = method;
+    fitter_.reset();
+}
+
+void PrePrintChecks::ForgetWordWidths() {
+    if (fitter_) fitter_->ClearCache();
 }
 
 bool PrePrintChecks::Skipped(CheckFlags flags) const { return Loading() && !flags.force; }
@@ -176,30 +185,42 @@ void PrePrintChecks::MissingAreas(const PrintTexts& t, bool withLanguageAndCompu
     }
 }
 
+CertificateFill PrePrintChecks::FitCertificate(const PrintTexts& t, int fontSize) {
+    TextFitter& fitter = Fitter();
+    auto fit = [&](CertificateBox box, const wxString& text) {
+        return CertificatePercent(fitter, fontSize, box, text).percent;
+    };
+    CertificateFill f;
+    f.behaviour = fit(kBehaviourBox, t.behaviour);
+    f.education = fit(kEducationBox, t.education);
+    f.additional = fit(kAdditionalBox, t.additional);
+    f.other = fit(kOtherBox, t.other);
+    f.individual = fit(kIndividualBox, t.individual);
+    f.achievements = fit(kAchievementsBox, t.achievements);
+    return f;
+}
+
 PrePrintChecks::Messages PrePrintChecks::Certificate(CheckFlags flags) {
     const PrintTexts t = CurrentPrintTexts(core_.Editor());
-    const int size = CertificateFontSize(core_.Print());
-    TextFitter& fitter = Fitter();
+    const CertificateFill fill = FitCertificate(t, CertificateFontSize(core_.Print()));
     SpaceGauges& gauges = core_.Editor().Gauges();
     Messages out;
     gauges.letterReport = 0;
 
     // A full box is told when forced or when its text has grown since.
-    auto box = [&](CertificateBox spec, const wxString& text, size_t* remembered,
-                   const char* tooLong) {
-        const int p = CertificatePercent(fitter, size, spec, text).percent;
+    auto box = [&](int p, const wxString& text, size_t* remembered, const char* tooLong) {
         if (p == 100 && (!remembered || flags.force || text.length() > *remembered))
             out.push_back(U(tooLong));
         return p;
     };
 
-    gauges.behaviour = box(kBehaviourBox, t.behaviour, &behaviourLength_,
+    gauges.behaviour = box(fill.behaviour, t.behaviour, &behaviourLength_,
                            "Za długa ocena z zachowania.\n");
     if (t.behaviour.empty() && flags.reportMissing)
         out.push_back(U("Brak oceny z zachowania.\n"));
     behaviourLength_ = t.behaviour.length();
 
-    gauges.education = box(kEducationBox, t.education, &educationLength_,
+    gauges.education = box(fill.education, t.education, &educationLength_,
                            "Za długa ocena z zajęć edukacyjnych.\n");
     if (flags.reportMissing) {
         if (t.education.empty())
@@ -209,10 +230,10 @@ PrePrintChecks::Messages PrePrintChecks::Certificate(CheckFlags flags) {
     }
     educationLength_ = t.education.length();
 
-    box(kAdditionalBox, t.additional, nullptr, "Za długi tekst dodatkowych zajęć edukacyjnych\n");
-    box(kOtherBox, t.other, nullptr, "Za długi tekst Innych zajęć\n");
-    box(kIndividualBox, t.individual, nullptr, "Za długi tekst indywidualnego programu nauki\n");
-    gauges.achievements = box(kAchievementsBox, t.achievements, &achievementsLength_,
+    box(fill.additional, t.additional, nullptr, "Za długi tekst dodatkowych zajęć edukacyjnych\n");
+    box(fill.other, t.other, nullptr, "Za długi tekst Innych zajęć\n");
+    box(fill.individual, t.individual, nullptr, "Za długi tekst indywidualnego programu nauki\n");
+    gauges.achievements = box(fill.achievements, t.achievements, &achievementsLength_,
                               "Za długi tekst szczególnych osiągnięć\n");
     achievementsLength_ = t.achievements.length();
 

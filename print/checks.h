@@ -22,6 +22,12 @@ struct CheckFlags {
     bool printing = false;       // ask whether to print anyway
 };
 
+// How much of each box of the certificate's back the texts fill, 0..100.
+struct CertificateFill {
+    int behaviour = 0, education = 0, additional = 0, other = 0, individual = 0,
+        achievements = 0;
+};
+
 class PrePrintChecks {
 public:
     explicit PrePrintChecks(Core& core);
@@ -46,6 +52,14 @@ public:
     // The common end: shows the messages (if any) and gives the check's result.
     static bool CommonEnd(const std::vector<wxString>& messages, bool printing);
 
+    // The certificate check's measuring: the texts fitted into the back's boxes.
+    CertificateFill FitCertificate(const PrintTexts& texts, int fontSize);
+
+    // How lines are broken (the remeasuring reference for comparisons), and forgetting the
+    // remembered word widths.
+    void SetBreakMethod(BreakMethod method);
+    void ForgetWordWidths();
+
 private:
     using Messages = std::vector<wxString>;
     Messages Front(CheckFlags flags);
@@ -58,6 +72,7 @@ private:
     Core& core_;
     std::unique_ptr<TextFitter> fitter_;
     TextMetrics* fitterMetrics_ = nullptr;
+    BreakMethod method_ = BreakMethod::Fast;
     std::map<int, wxString> frontRemembered_;  // by the row of the front check
     size_t behaviourLength_ = 0, educationLength_ = 0, achievementsLength_ = 0;
     size_t letterLength_ = 0, reportLength_ = 0;

@@ -107,6 +107,8 @@ bool App::OnInit() {
     SetSignalHandler(SIGTERM, OnTermination);
     SetSignalHandler(SIGINT, OnTermination);
     SetMessages(&messages_);
+    metrics_ = PangoTextMetrics::Create(nullptr);
+    InstallTextMetrics(metrics_.get());
     wxInitAllImageHandlers();
     InstallCompactStyle();
     wxToolTip::SetAutoPop(20000);
@@ -117,6 +119,7 @@ bool App::OnInit() {
 
 int App::OnExit() {
     program_.reset();
+    InstallTextMetrics(nullptr);
     SetMessages(nullptr);
     return wxApp::OnExit();
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -215,14 +216,13 @@ void ReportFileError(int code, const std::string& path) {
                        Icon::Error);
 }
 
-int PdfCommand(const std::vector<std::string>& args) {
-    Options o;
-    try {
-        o = Parse(args, 2,
-                  {"--pupil", "--assessment", "--document", "--preprinted", "--calibration"});
-    } catch (const UsageError& e) {
-        return Usage(e.message);
-    }
+namespace {
+
+using PageWriter = std::function<bool(PangoTextMetrics&, const std::vector<PageDrawing>&)>;
+
+// Opens the class, runs the checks of the documents asked for (as printing does, or as the
+// preview does) and writes their pages; the exit code.
+int DrawDocuments(const Options& o, bool printing, const PageWriter& write) {
     Session session;
     if (const int code = session.Open(o)) return code;
     std::vector<int> documents;
@@ -232,18 +232,31 @@ int PdfCommand(const std::vector<std::string>& args) {
     CalibrationTable table = DefaultCalibration(sheetOption);
     if (o.calibration && !ReadCalibrationFile(Arg(*o.calibration), sheetOption, table)) return 1;
 
-    // As a teacher who prints each document and answers Yes to its problems.
-    for (int d : documents) session.Check(d, true);
+    // Printing: as a teacher who answers Yes to each document's problems.
+    for (int d : documents) session.Check(d, printing);
     const DocumentSources sources = session.Sources(table);
     TextFitter fitter(session.metrics());
-    const PageMode mode{true, !o.preprinted};
-    wxString error;
-    if (!WritePdf(Arg(o.files[1]), session.metrics(), mode, Pages(documents, sources, fitter),
-                  &error)) {
+    if (!write(session.metrics(), Pages(documents, sources, fitter))) {
         ReportFileError(kCannotWrite, o.files[1]);
         return 1;
     }
     return 0;
+}
+
+}  // namespace
+
+int PdfCommand(const std::vector<std::string>& args) {
+    Options o;
+    try {
+        o = Parse(args, 2,
+                  {"--pupil", "--assessment", "--document", "--preprinted", "--calibration"});
+    } catch (const UsageError& e) {
+        return Usage(e.message);
+    }
+    const PageMode mode{true, !o.preprinted};
+    return DrawDocuments(o, true, [&](PangoTextMetrics& m, const std::vector<PageDrawing>& pages) {
+        return WritePdf(Arg(o.files[1]), m, mode, pages, nullptr);
+    });
 }
 
 int PngCommand(const std::vector<std::string>& args) {
@@ -256,22 +269,9 @@ int PngCommand(const std::vector<std::string>& args) {
     } catch (const UsageError& e) {
         return Usage(e.message);
     }
-    Session session;
-    if (const int code = session.Open(o)) return code;
-    std::vector<int> documents;
-    if (const int code = session.Documents(o, documents)) return code;
-
-    session.Check(documents[0], false);
-    const DocumentSources sources =
-        session.Sources(DefaultCalibration(session.core().ClassPage().SheetOption().IsOn()));
-    TextFitter fitter(session.metrics());
-    wxString error;
-    if (!WritePng(Arg(o.files[1]), session.metrics(), o.dpi.value_or(96),
-                  Pages(documents, sources, fitter)[0], &error)) {
-        ReportFileError(kCannotWrite, o.files[1]);
-        return 1;
-    }
-    return 0;
+    return DrawDocuments(o, false, [&](PangoTextMetrics& m, const std::vector<PageDrawing>& pages) {
+        return WritePng(Arg(o.files[1]), m, o.dpi.value_or(96), pages[0], nullptr);
+    });
 }
 
 int CheckCommand(const std::vector<std::string>& args) {

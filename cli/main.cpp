@@ -17,6 +17,7 @@
 #include "cli/class_json.h"
 #include "cli/class_texts.h"
 #include "cli/print_commands.h"
+#include "print/pango_metrics.h"
 #include "klasa/klasa.h"
 
 namespace {
@@ -109,9 +110,14 @@ int main(int argc, char** argv) {
         if (command == "build" && argc == 4) return Build(argv[2], argv[3]);
         if (command == "texts" && argc == 3) return Texts(argv[2]);
         const std::vector<std::string> rest(argv + std::min(argc, 2), argv + argc);
-        if (command == "pdf") return kw::PdfCommand(rest);
-        if (command == "png") return kw::PngCommand(rest);
-        if (command == "check") return kw::CheckCommand(rest);
+        auto printing = [&rest](int (*run)(const std::vector<std::string>&)) {
+            const int code = run(rest);
+            kw::ReleaseTextCaches();
+            return code;
+        };
+        if (command == "pdf") return printing(kw::PdfCommand);
+        if (command == "png") return printing(kw::PngCommand);
+        if (command == "check") return printing(kw::CheckCommand);
     } catch (const std::exception& e) {
         std::cerr << "kwerlo-cli: " << e.what() << "\n";
         return 1;

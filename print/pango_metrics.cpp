@@ -50,6 +50,12 @@ wxString ResolveFace(Face face) {
     return wxString();
 }
 
+void ReleaseTextCaches() {
+    pango_cairo_font_map_set_default(nullptr);
+    cairo_debug_reset_static_data();
+    FcFini();
+}
+
 std::string DrawnUtf8(const wxString& text) {
     if (text.find('\t') == wxString::npos) return text.utf8_string();
     wxString copy = text;

@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/messages.h"
 #include "controls/composer.h"
+#include "controls/token.h"
 
 namespace kw {
 
@@ -32,8 +33,9 @@ bool TextMode::CheckStale() {
     return true;
 }
 
-void TextMode::Attach(CtrPanel& automatic, CtrPanel& manual, std::function<void()> compose,
-                      std::function<void()> updateSpace) {
+void TextMode::Attach(const CtrBase& page, CtrPanel& automatic, CtrPanel& manual,
+                      std::function<void()> compose, std::function<void()> updateSpace) {
+    watch_ = ChangeWatch(page);
     automatic_ = &automatic;
     manual_ = &manual;
     compose_ = std::move(compose);
@@ -61,6 +63,41 @@ void TextMode::SwitchToAutomatic() {
     SetManual(false);
     compose_();
     Apply();
+}
+
+TextMode::ComposeKey TextMode::Key() const {
+    const Token& token = TheToken();
+    const TokenContext ctx = token.Context();
+    ComposeKey key;
+    key.change = watch_.Latest();
+    key.grade = ctx.grade;
+    key.kind = ctx.kind;
+    key.male = ctx.male;
+    key.failed = token.Failed();
+    return key;
+}
+
+wxString TextMode::Finish(const wxString& source) {
+    const wxString plain = TheToken().Plain(source);
+    wxString print = plain;
+    Respace(print);
+    if (!Manual()) SetPreview(WithoutParagraphs(plain));
+    MarkComposed();
+    return print;
+}
+
+void TextMode::MarkComposed() {
+    composed_ = Key();
+    hasComposed_ = true;
+}
+
+bool TextMode::Composed() const { return hasComposed_ && composed_ == Key(); }
+
+void TextMode::PutBack(const Kept& kept) {
+    previewText_ = kept.previewText;
+    previewMark_ = kept.previewMark;
+    if (kept.composed) MarkComposed();
+    else hasComposed_ = false;
 }
 
 void TextMode::SetPreview(const wxString& text) {

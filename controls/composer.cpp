@@ -1,5 +1,7 @@
 #include "controls/composer.h"
 
+#include <string>
+
 #include "app/app_state.h"
 #include "controls/ctr_base.h"
 #include "controls/registry.h"
@@ -19,8 +21,9 @@ void EndSentence(wxString& text) {
 }
 
 wxString ParagraphMark() {
+    static const wxString mark(kParagraphMark);
     const int kind = TheToken().Context().kind;
-    return kind == 1 || kind == 2 ? wxString(kParagraphMark) : wxString();
+    return kind == 1 || kind == 2 ? mark : wxString();
 }
 
 void JoinConjunctions(wxString& text, int mode) {
@@ -44,8 +47,8 @@ void JoinConjunctions(wxString& text, int mode) {
             const size_t mark = before.find_last_of('[');
             const int left = mark == wxString::npos ? 0 : token.SignClass(before, static_cast<int>(mark));
             out.append(text, copied, amp - copied);
-            if (mode == -1) out += (left < 0) == (right < 0) ? " i " : ",ale ";
-            else if (mode == 1) out += " i ";
+            if (mode == -1) out += (left < 0) == (right < 0) ? wxS(" i ") : wxS(",ale ");
+            else if (mode == 1) out += wxS(" i ");
             copied = amp + 1;
         }
         start = dot;
@@ -67,8 +70,8 @@ void Trim(wxString& text) {
 }
 
 namespace {
-bool TakesSpaceAfter(wxUniChar c) {
-    return c == '!' || c == ';' || c == ':' || c == ',' || c == '.' || c == '?';
+bool TakesSpaceAfter(wchar_t c) {
+    return c == L'!' || c == L';' || c == L':' || c == L',' || c == L'.' || c == L'?';
 }
 }  // namespace
 
@@ -78,20 +81,21 @@ void Respace(wxString& text) {
     if (n < 4) return;
     // Built beside the text in one pass: a space after each punctuation mark but the last
     // character, and no space after a space.
-    wxString out;
+    const wxWX2WCbuf source = text.wc_str();
+    const wchar_t* in = source;
+    std::wstring out;
     out.reserve(n + n / 4);
-    wxUniChar previous = 0;
-    size_t i = 0;
-    for (wxString::const_iterator it = text.begin(); it != text.end(); ++it, ++i) {
-        const wxUniChar c = *it;
-        if (c != ' ' || previous != ' ') out += c;
+    wchar_t previous = 0;
+    for (size_t i = 0; i < n; ++i) {
+        const wchar_t c = in[i];
+        if (c != L' ' || previous != L' ') out += c;
         previous = c;
         if (i + 1 < n && TakesSpaceAfter(c)) {
-            out += ' ';
-            previous = ' ';
+            out += L' ';
+            previous = L' ';
         }
     }
-    text.swap(out);
+    text = wxString(out.data(), out.size());
 }
 
 std::pair<int, int> ChangeRange(const wxString& oldText, const wxString& newText) {
@@ -106,7 +110,7 @@ std::pair<int, int> ChangeRange(const wxString& oldText, const wxString& newText
 
 wxString WithoutParagraphs(const wxString& plain) {
     wxString text = plain;
-    text.Replace("(akapit)", "");
+    text.Replace(wxS("(akapit)"), wxString());
     Respace(text);
     return text;
 }

@@ -79,7 +79,7 @@ public:
     void PutBack(const CtrValue& v) override { SetBits(v.number); }
 
 private:
-    wxString List(const char* separator) const;
+    wxString List(const wxChar* separator) const;
 
     Phrases options_;
     std::vector<wxString> captions_;

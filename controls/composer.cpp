@@ -83,19 +83,20 @@ void Respace(wxString& text) {
     // character, and no space after a space.
     const wxWX2WCbuf source = text.wc_str();
     const wchar_t* in = source;
-    std::wstring out;
-    out.reserve(n + n / 4);
+    std::wstring buffer(2 * n, L' ');  // at most one space after each character
+    wchar_t* out = &buffer[0];
+    size_t length = 0;
     wchar_t previous = 0;
     for (size_t i = 0; i < n; ++i) {
         const wchar_t c = in[i];
-        if (c != L' ' || previous != L' ') out += c;
+        if (c != L' ' || previous != L' ') out[length++] = c;
         previous = c;
         if (i + 1 < n && TakesSpaceAfter(c)) {
-            out += L' ';
+            out[length++] = L' ';
             previous = L' ';
         }
     }
-    text = wxString(out.data(), out.size());
+    text = wxString(out, length);
 }
 
 std::pair<int, int> ChangeRange(const wxString& oldText, const wxString& newText) {

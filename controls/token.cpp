@@ -21,6 +21,8 @@ int Find(const wxString& text, wxUniChar c, int from) {
 
 wxString U(const char* s) { return wxString::FromUTF8(s); }
 
+bool IsMarkStart(wxUniChar c) { return c == '[' || c == '<' || c == '{'; }
+
 bool IsSpace(wxUniChar c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // One "%d" of formatted input: white space, an optional sign and at least one digit.
@@ -254,8 +256,9 @@ wxString Token::Render(const wxString& text, bool label) {
     const size_t n = text.length();
     size_t i = 0;
     while (i < n) {
-        const size_t mark = text.find_first_of(wxS("[<{"), i);
-        if (mark == wxString::npos) {
+        size_t mark = i;
+        while (mark < n && !IsMarkStart(text[mark])) ++mark;
+        if (mark == n) {
             out.append(text, i, wxString::npos);
             break;
         }

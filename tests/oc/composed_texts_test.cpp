@@ -115,15 +115,20 @@ TEST_F(ComposedTexts, RenderingAndConjunctionsMatchTheLiteralStepsOnEveryCatalog
         TickAtRandom(rng, round * 4);
         for (const wxString& raw : RawTexts()) texts.push_back(raw);
     }
-    // Unclosed marks (reported, the sticky flag stays clear), marks at the very ends, no marks.
-    for (const char* t : {"[1", "abc[2]", "Jest{eś", "x<a,b", "[1]<y,a>{sz}", "", "WYŁĄCZ",
-                          "a/b,c>d}e]", "<,a>", "<a/b,c/d>"})
+    // Marks at the very ends, no marks, stray closing characters, empty forms.
+    for (const char* t : {"abc[2]", "[1]<y,a>{sz}", "", "WYŁĄCZ", "a/b,c>d}e]", "<,a>",
+                          "<a/b,c/d>", "{}", "[0]"})
         texts.push_back(U(t));
+    // A point mark without its end: the plain text is empty and the sticky flag stays clear (in
+    // a caption, or in any other mark, it would be set for the rest of the run).
+    const std::vector<wxString> unclosed = {U("[1"), U("abc["), U("a[1]b[2")};
     ASSERT_GT(texts.size(), 800u);
     for (int grade = 0; grade < 3; ++grade)
         for (bool boy : {false, true})
             for (int kind = 0; kind < 3; ++kind) {
                 SetContext(grade, boy, kind);
+                for (const wxString& t : unclosed)
+                    ASSERT_EQ(kw::TheToken().Plain(t), kwref::LiteralRender(t, false));
                 for (const wxString& t : texts) {
                     SCOPED_TRACE(t.utf8_str().data());
                     ASSERT_EQ(kw::TheToken().Plain(t), kwref::LiteralRender(t, false));

@@ -20,6 +20,7 @@
 #include "app/app_state.h"
 #include "app/class_walk.h"
 #include "app/core.h"
+#include "app/entity_walks.h"
 #include "bench/busy_class.h"
 #include "cli/class_texts.h"
 #include "controls/composer.h"

@@ -81,9 +81,28 @@ wxString TextMode::Finish(const wxString& source) {
     const wxString plain = TheToken().Plain(source);
     wxString print = plain;
     Respace(print);
-    if (!Manual()) SetPreview(WithoutParagraphs(plain));
+    if (!Manual()) {
+        pendingPlain_ = plain;
+        previewPending_ = true;
+    }
     MarkComposed();
     return print;
+}
+
+const wxString& TextMode::PreviewText() const {
+    if (previewPending_) {
+        previewPending_ = false;
+        const wxString text = WithoutParagraphs(pendingPlain_);
+        previewMark_ = ChangeRange(previewText_, text);
+        previewText_ = text;
+        pendingPlain_.clear();
+    }
+    return previewText_;
+}
+
+std::pair<int, int> TextMode::PreviewMark() const {
+    PreviewText();
+    return previewMark_;
 }
 
 void TextMode::MarkComposed() {
@@ -94,15 +113,11 @@ void TextMode::MarkComposed() {
 bool TextMode::Composed() const { return hasComposed_ && composed_ == Key(); }
 
 void TextMode::PutBack(const Kept& kept) {
+    previewPending_ = false;
     previewText_ = kept.previewText;
     previewMark_ = kept.previewMark;
     if (kept.composed) MarkComposed();
     else hasComposed_ = false;
-}
-
-void TextMode::SetPreview(const wxString& text) {
-    previewMark_ = ChangeRange(previewText_, text);
-    previewText_ = text;
 }
 
 }  // namespace kw

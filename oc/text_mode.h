@@ -39,10 +39,11 @@ public:
     void SwitchToManual();
     void SwitchToAutomatic();
 
-    // Sets the preview to a new text and marks where it changed.
-    void SetPreview(const wxString& text);
-    const wxString& PreviewText() const { return previewText_; }
-    std::pair<int, int> PreviewMark() const { return previewMark_; }
+    // The preview of the last automatic composition, made when first asked for: a walk or an
+    // export that nobody watches spends nothing on it. The marking compares it with the preview
+    // shown before.
+    const wxString& PreviewText() const;
+    std::pair<int, int> PreviewMark() const;
 
     // The printed text of a composed source text (paragraph marks kept); in automatic mode also
     // the preview. Both come from one rendering. The page's texts are then composed.
@@ -60,7 +61,7 @@ public:
         std::pair<int, int> previewMark;
         bool composed;
     };
-    Kept Keep() const { return {previewText_, previewMark_, Composed()}; }
+    Kept Keep() const { return {PreviewText(), PreviewMark(), Composed()}; }
     void PutBack(const Kept& kept);
 
     CtrNumber& Mode() { return *mode_; }
@@ -73,8 +74,10 @@ private:
     CtrPanel* automatic_ = nullptr;
     CtrPanel* manual_ = nullptr;
     std::function<void()> compose_, updateSpace_;
-    wxString previewText_;
-    std::pair<int, int> previewMark_{0, 0};
+    mutable wxString previewText_;
+    mutable std::pair<int, int> previewMark_{0, 0};
+    mutable wxString pendingPlain_;  // rendered text whose preview is not made yet
+    mutable bool previewPending_ = false;
     bool staleLabel_ = false;
 
     // What a composition depends on besides the page's controls.

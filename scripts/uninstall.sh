@@ -7,8 +7,10 @@ me="$here/$(basename "$0")"
 
 # From the Debian package: the package manager removes it, after the administrator's password.
 if dpkg-query --search "$me" >/dev/null 2>&1; then
+  # Not exec: pkexec serves only a living parent, and the program closes at once.
   if command -v pkexec >/dev/null 2>&1; then
-    exec pkexec /usr/bin/dpkg --remove kwerlo
+    pkexec /usr/bin/dpkg --remove kwerlo
+    exit
   fi
   if command -v x-terminal-emulator >/dev/null 2>&1; then
     exec x-terminal-emulator -e sudo /usr/bin/dpkg --remove kwerlo

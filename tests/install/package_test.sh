@@ -31,9 +31,9 @@ grep -q '^ Depends: ' <<<"$info" || fail "dpkg-deb -I shows no Depends"
 depends=$(field Depends | tr ',|' '\n\n' | sed 's/(.*)//; s/^ *//; s/ *$//' | sed '/^$/d' | sort -u)
 depends_on() { grep -qxE "$1" <<<"$depends"; }
 # What the programs need: the toolkit, GTK, zlib, the C and C++ runtimes (library packages may
-# carry the t64 suffix), the faces of the printed pages and xdg-open.
+# carry the t64 suffix), the faces of the printed pages and of the windows, and xdg-open.
 for p in 'libwxgtk3\.2-1(t64)?' 'libwxbase3\.2-1(t64)?' 'libgtk-3-0(t64)?' zlib1g libc6 \
-         'libstdc\+\+6' fonts-liberation xdg-utils; do
+         'libstdc\+\+6' fonts-liberation fonts-dejavu-core xdg-utils; do
   depends_on "$p" || fail "Depends lacks $p: $(field Depends)"
 done
 # Every library the two programs load directly comes from a package that Depends names, with a

@@ -5,10 +5,6 @@
 
 namespace kw {
 
-wxString ProgramFolder() {
-    return wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
-}
-
 wxString ShippedDataFolder(const wxString& exeFolder) {
     // The build copies the help pages next to the executable; an installed bin/ has none.
     if (wxFileName::FileExists(exeFolder + "/help/szk_faq.htm")) return exeFolder;
@@ -18,6 +14,8 @@ wxString ShippedDataFolder(const wxString& exeFolder) {
     return installed.GetPath();
 }
 
-wxString ShippedDataFolder() { return ShippedDataFolder(ProgramFolder()); }
+wxString ShippedDataFolder() {
+    return ShippedDataFolder(wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath());
+}
 
 }  // namespace kw

@@ -6,14 +6,11 @@
 
 namespace kw {
 
-// The folder of the running executable.
-wxString ProgramFolder();
-
 // The shipped files of a program whose executable lies in exeFolder: next to it in the build
 // tree, in the install prefix's share/kwerlo when installed (the executable then lies in bin/).
 wxString ShippedDataFolder(const wxString& exeFolder);
 
-// The same for the running program.
+// The same for the running program (its executable's folder).
 wxString ShippedDataFolder();
 
 }  // namespace kw

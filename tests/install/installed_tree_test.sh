@@ -29,7 +29,8 @@ done
 for f in "${data_files[@]}"; do
   [ -f "$prefix/$f" ] && [ -s "$prefix/$f" ] || fail "missing or empty: $f"
 done
-# Nothing but the files above (and the MIME database built from them).
+# Nothing but the files above (and the MIME database built from them): uninstall.sh removes these
+# by name, and a file it does not know would be left behind.
 while IFS= read -r f; do
   rel=${f#"$prefix/"}
   case "$rel" in share/kwerlo/help/*|share/mime/*) continue ;; esac

@@ -4,15 +4,6 @@
 #include "controls/token.h"
 
 namespace kwref {
-namespace {
-int Find(const wxString& text, wxUniChar c, int from) {
-    const int n = static_cast<int>(text.length());
-    if (n == 0 || from < 0 || from >= n) return -1;
-    for (int i = from; i < n; ++i)
-        if (text[i] == c) return i;
-    return -1;
-}
-}  // namespace
 
 void LiteralRespace(wxString& text) {
     kw::Trim(text);
@@ -48,9 +39,9 @@ wxString LiteralRender(const wxString& text, bool label) {
             continue;
         }
         const char close = c == '[' ? ']' : c == '<' ? '>' : '}';
-        const int j = Find(text, close, i);
-        if (j < 0) return wxString();
-        i = j;
+        const size_t j = text.find(close, static_cast<size_t>(i));
+        if (j == wxString::npos) return wxString();
+        i = static_cast<int>(j);
     }
     return out;
 }

@@ -36,7 +36,8 @@ struct WalkItem {
     int assessmentIndex; // in the pupil's file order, -1 without one
 };
 
-// Called with the item's pupil and assessment current and loaded; false stops the walk.
+// Called with the item's pupil and assessment current and loaded, to read them (texts, pages,
+// scores); it must not make another pupil or assessment current. False stops the walk.
 using WalkVisit = std::function<bool(const WalkItem&)>;
 // Called before the first item and after each one with the items done and their total; false
 // cancels the walk.

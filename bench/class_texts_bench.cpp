@@ -179,11 +179,12 @@ int main(int argc, char** argv) {
         const double assessments = kPupils * kAssessments;
         std::printf("texts of a %d x %d class: %.2f s of processor time, %.0f us per assessment "
                     "(%zu bytes of JSON)",
-                    kPupils, kAssessments, g_seconds["class"], g_seconds["class"] * 1e6 / assessments,
-                    F().jsonBytes);
+                    kPupils, kAssessments, g_seconds["class"],
+                    g_seconds["class"] * 1e6 / assessments, F().jsonBytes);
         if (g_seconds.count("one"))
             std::printf(" = %.2f x one assessment's texts alone (%.0f us)",
-                        g_seconds["class"] / assessments / g_seconds["one"], g_seconds["one"] * 1e6);
+                        g_seconds["class"] / assessments / g_seconds["one"],
+                        g_seconds["one"] * 1e6);
         std::printf("\n");
     }
     Ratio("Respace", "respace", "literal respace");

@@ -108,7 +108,8 @@ void WriteRegisterTxt(Core& core, int kind, std::ostream& out) {
 
 void WriteRegisterCsv(Core& core, int kind, std::ostream& out) {
     out << "Nr," << CsvField(wxString::FromUTF8("Uczeń"));
-    for (const RegisterSection& s : RegisterSections(PrintTexts{})) out << ',' << CsvField(s.heading);
+    for (const RegisterSection& s : RegisterSections(PrintTexts{}))
+        out << ',' << CsvField(s.heading);
     out << "\r\n";
     WalkClass(core, RegisterPlan(core, kind), [&](const WalkItem& item) {
         const PupilName pupil = CurrentPupilName(core);

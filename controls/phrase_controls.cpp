@@ -63,7 +63,9 @@ void CtrRadioGroup::UserSelect(int index) {
 }
 
 // Wide literals: the separators are appended on every composition.
-wxString CtrRadioGroup::JoinChoice() const { return HasChoice() ? ChosenPhrase() + wxS("& ") : wxString(); }
+wxString CtrRadioGroup::JoinChoice() const {
+    return HasChoice() ? ChosenPhrase() + wxS("& ") : wxString();
+}
 wxString CtrRadioGroup::SentenceChoice() const {
     return HasChoice() ? ChosenPhrase() + wxS(". ") : wxString();
 }

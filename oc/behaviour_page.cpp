@@ -40,7 +40,8 @@ BehaviourPage::BehaviourPage(CtrBase::Callback updateSpace) : updateSpace_(std::
                                              [this] { OwnTextChanged(); }, kTextLimit, 4,
                                              kMarkChars);
     }
-    modes_->Attach(*page_, *autoPanel_, *manualPanel_, [this] { ComposeBehaviour(); }, updateSpace_);
+    modes_->Attach(*page_, *autoPanel_, *manualPanel_, [this] { ComposeBehaviour(); },
+                   updateSpace_);
 }
 
 void BehaviourPage::ComposeBehaviour() {

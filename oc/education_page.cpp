@@ -54,7 +54,8 @@ EducationPage::EducationPage(CtrBase::Callback updateSpace) : updateSpace_(std::
         for (auto& area : areas_)
             areaNotebook_->AddPage(&area->Panel(), wxString::FromUTF8(area->Info().tab));
     }
-    modes_->Attach(*page_, *autoPanel_, *manualPanel_, [this] { ComposeEducation(); }, updateSpace_);
+    modes_->Attach(*page_, *autoPanel_, *manualPanel_, [this] { ComposeEducation(); },
+                   updateSpace_);
 }
 
 EducationArea& EducationPage::ChartArea(int chartIndex) {

@@ -58,7 +58,9 @@ public:
         std::array<bool, kAreaCount> hasText;
         TextMode::Kept modes;
     };
-    Kept Keep() const { return {automaticText_, sourceText_, printText_, hasText_, modes_->Keep()}; }
+    Kept Keep() const {
+        return {automaticText_, sourceText_, printText_, hasText_, modes_->Keep()};
+    }
     void PutBack(const Kept& kept);
 
 private:

@@ -42,7 +42,8 @@ protected:
     // for the controls as they are.
     std::vector<wxString> RawTexts() {
         std::vector<wxString> out{catalogue().Text()};
-        for (int a = 0; a < kw::kAreaCount; ++a) out.push_back(editor().Education().Area(a).PartsText());
+        for (int a = 0; a < kw::kAreaCount; ++a)
+            out.push_back(editor().Education().Area(a).PartsText());
         return out;
     }
     std::vector<wxString> Phrases() {
@@ -159,7 +160,10 @@ TEST_F(ComposedTexts, EveryChangeTheyDependOnIsSeen) {
         std::function<void()> change;
     } changes[] = {
         {"phrases ticked", [&] { TickAtRandom(rng, 40); }},
-        {"a behaviour phrase", [&] { catalogue().Checks(11100).SetTicked(3, !catalogue().Checks(11100).IsTicked(3)); }},
+        {"a behaviour phrase", [&] {
+             kw::CtrCheckGroup& g = catalogue().Checks(11100);
+             g.SetTicked(3, !g.IsTicked(3));
+         }},
         {"the behaviour's own text", [&] { b.OwnText().SetText(U("Lubi rysować(+).")); }},
         {"an area's own text", [&] { e.Area(2).OwnText().SetText(U("Czyta dużo.")); }},
         {"the sex", [&] { core->PupilPage().Sex().Select(0); }},

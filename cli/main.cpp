@@ -26,6 +26,9 @@ const char kUsage[] =
     "  kwerlo-cli dump FILE.kwer            print the class file as JSON\n"
     "  kwerlo-cli build FILE.json OUT.kwer  write a class file from JSON\n"
     "  kwerlo-cli texts FILE.kwer           print the finished texts of every assessment\n"
+    "  kwerlo-cli texts FILE.kwer --format txt|csv [--kind K]\n"
+    "                                       the texts for the electronic register: each pupil\n"
+    "                                       with the newest assessment of kind K (0, 1, 2)\n"
     "  kwerlo-cli --help                    show this text\n";
 
 void PrintUsage(std::ostream& out) { out << "Usage:\n" << kUsage << kw::kPrintUsage; }
@@ -51,13 +54,36 @@ int Dump(const char* path) {
     return std::cout.good() ? 0 : 1;
 }
 
-int Texts(const char* path) {
+// texts FILE [--format txt|csv [--kind K]]; -1 when the arguments are not that.
+int Texts(int argc, char** argv) {
+    const char* path = argv[2];
+    std::string format;
+    int kind = 0;
+    bool kindGiven = false;
+    for (int i = 3; i < argc; i += 2) {
+        const std::string option = argv[i];
+        if (i + 1 >= argc) return -1;
+        const std::string value = argv[i + 1];
+        if (option == "--format" && format.empty() && (value == "txt" || value == "csv")) {
+            format = value;
+        } else if (option == "--kind" && !kindGiven && value.size() == 1 && value[0] >= '0' &&
+                   value[0] <= '2') {
+            kind = value[0] - '0';
+            kindGiven = true;
+        } else {
+            return -1;
+        }
+    }
+    if (kindGiven && format.empty()) return -1;
     kw::Core core;
     if (!core.ReadClass(Arg(path))) {
         Say(kw::kCannotRead, path);
         return 1;
     }
-    std::cout << kw::ClassTexts(core).dump() << "\n";
+    if (format == "txt") kw::WriteRegisterTxt(core, kind, std::cout);
+    else if (format == "csv") kw::WriteRegisterCsv(core, kind, std::cout);
+    else kw::WriteClassTexts(core, std::cout);
+    std::cout.flush();
     return std::cout.good() ? 0 : 1;
 }
 
@@ -108,7 +134,10 @@ int main(int argc, char** argv) {
     try {
         if (command == "dump" && argc == 3) return Dump(argv[2]);
         if (command == "build" && argc == 4) return Build(argv[2], argv[3]);
-        if (command == "texts" && argc == 3) return Texts(argv[2]);
+        if (command == "texts" && argc >= 3) {
+            const int code = Texts(argc, argv);
+            if (code >= 0) return code;
+        }
         const std::vector<std::string> rest(argv + std::min(argc, 2), argv + argc);
         auto printing = [&rest](int (*run)(const std::vector<std::string>&)) {
             const int code = run(rest);

@@ -3,20 +3,16 @@
 #include <wx/imaglist.h>
 #include <wx/msgdlg.h>
 #include <wx/panel.h>
-#include <wx/stdpaths.h>
 #include <wx/filename.h>
 #include <wx/utils.h>
 
 #include "app/core.h"
 #include "app/program.h"
+#include "app/shipped_data.h"
 #include "resources/bitmaps.h"
 #include "wizard/wizard_model.h"
 
 namespace kw {
-
-wxString ProgramFolder() {
-    return wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
-}
 
 namespace {
 
@@ -26,9 +22,10 @@ wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 const char kWebPage[] = "https://www.kwerlo.pl/";
 
-// A help page shipped next to the program, as a properly escaped file address.
+// A help page shipped with the program, as a properly escaped file address.
 void OpenHelp(const char* page) {
-    wxLaunchDefaultBrowser(wxFileName::FileNameToURL(wxFileName(ProgramFolder() + "/help/" + page)));
+    wxLaunchDefaultBrowser(
+        wxFileName::FileNameToURL(wxFileName(ShippedDataFolder() + "/help/" + page)));
 }
 
 }  // namespace
@@ -129,7 +126,7 @@ void WizardFrame::OnButton(wxCommandEvent& e) {
         case 7:
             if (model_.UninstallRequested()) {
                 // Arguments as a list: no shell sees the folder's name.
-                const wxString script = ProgramFolder() + "/uninstall.sh";
+                const wxString script = ShippedDataFolder() + "/uninstall.sh";
                 const wchar_t* args[] = {L"sh", script.wc_str(), nullptr};
                 wxExecute(args, wxEXEC_ASYNC);
                 if (onClose_) onClose_();

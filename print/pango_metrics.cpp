@@ -50,11 +50,7 @@ wxString ResolveFace(Face face) {
     return wxString();
 }
 
-void ReleaseTextCaches() {
-    pango_cairo_font_map_set_default(nullptr);
-    cairo_debug_reset_static_data();
-    FcFini();
-}
+void ReleaseTextCaches() { pango_cairo_font_map_set_default(nullptr); }
 
 std::string DrawnUtf8(const wxString& text) {
     if (text.find('\t') == wxString::npos) return text.utf8_string();

@@ -49,9 +49,9 @@ private:
 // The text as Pango takes it: UTF-8, without the tabs that only mark a paragraph's end.
 std::string DrawnUtf8(const wxString& text);
 
-// Frees the font caches of Pango, cairo and fontconfig at the end of a process that drew without
-// a toolkit (kwerlo-cli, the tests), so that a leak checker sees only real leaks. Nothing may
-// measure or draw afterwards.
+// Frees Pango's font caches at the end of a process that drew without a toolkit (kwerlo-cli, the
+// tests), so that a leak checker sees only real leaks (fontconfig's configuration stays: freeing it
+// while Pango may still hold fonts aborts). Nothing may measure or draw afterwards.
 void ReleaseTextCaches();
 
 }  // namespace kw

@@ -217,7 +217,8 @@ TEST_F(PrintCli, AClassWithoutACertificateFontSizeGetsTenAndStaysAsItWas) {
               1u)
         << r.err;
     // At 10 points the texts stand 300 µm above their place at 9.
-    const kwtest::PdfWord* first = kwtest::FindWord(kwtest::PdfWords(out), 1, "Jest");
+    const auto words = kwtest::PdfWords(out);
+    const kwtest::PdfWord* first = kwtest::FindWord(words, 1, "Jest");
     ASSERT_TRUE(first);
     EXPECT_NEAR(first->yMin, 4000 + 44000 - 300, 100);
 }

@@ -141,10 +141,11 @@ void DrawCertificateFront(PagePainter& p, const FrontData& d, const CalibrationT
     s.Dots(L + 48000, L + 87000, T + 124800);
     s.Dots(L + 102000, R, T + 124800);
 
-    // The school's fields: a rule for "kreska" or nothing given, blank for "puste".
+    // The school's fields (font 5, selected by the caller to measure the value): a rule for
+    // "kreska" or nothing given, blank for "puste". preRuleLength: on a pre-printed form the rule
+    // ends that far from the field's place (0: at the frame's right edge less 2 mm).
     auto schoolField = [&](const wxString& value, int textX, int y, int entry, int ruleX1,
                            int ruleX2, int ruleY, int preRuleLength) {
-        p.SelectFont(5);
         switch (LookOf(value)) {
             case FieldLook::Text: s.Datum(5, {textX, y}, entry, value); break;
             case FieldLook::Rule:
@@ -244,12 +245,12 @@ void DrawCertificateBack(PagePainter& p, const BackData& d, const CalibrationTab
     p.SetCertificateSize(d.fontSize);
 
     // A box whose text does not fit stays empty; its check has told the teacher.
-    auto box = [&](CertificateBox spec, const wxString& text, int y, int section, bool strike) {
-        const FitResult fit = CertificatePercent(fitter, d.fontSize, spec, text);
+    auto box = [&](CertificateBox shape, const wxString& text, int y, int section, bool strike) {
+        const FitResult fit = CertificatePercent(fitter, d.fontSize, shape, text);
         if (!fit.Drawn()) return;
         p.SelectFont(6);
-        const FormRows rows = s.Rows(section, d.sheetOption, spec.lines);
-        p.DrawBlock(L, R, spec.indent, y, kCertificateLineSpacing, spec.lines, fit.lines, strike,
+        const FormRows rows = s.Rows(section, d.sheetOption, shape.lines);
+        p.DrawBlock(L, R, shape.indent, y, kCertificateLineSpacing, shape.lines, fit.lines, strike,
                     full ? nullptr : &rows);
     };
     auto boxDots = [&](int y, int n, int firstIndent) {

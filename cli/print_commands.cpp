@@ -168,9 +168,12 @@ public:
             return 0;
         }
         for (int d : o.documents) {
-            if (std::find(drawable.begin(), drawable.end(), d) == drawable.end())
-                return Usage("--document " + std::to_string(d) + ": " + kindText + " offers " +
-                             names);
+            if (std::find(drawable.begin(), drawable.end(), d) != drawable.end()) continue;
+            const bool later = std::find(offered.begin(), offered.end(), d) != offered.end();
+            return Usage("--document " + std::to_string(d) +
+                         (later ? " (" + Utf8(DocumentName(d)) + ") is not drawn by this version"
+                                : std::string()) +
+                         ": " + kindText + " offers " + names);
         }
         out = o.documents;
         return 0;

@@ -144,7 +144,9 @@ TEST_F(PrintCli, UsageErrorsWriteNothing) {
         {"pdf " + c + " --assessment 0 --document 4",
          "--document 4: the assessment's kind 0 (Świadectwo/arkusz ocen) offers 1 (Świadectwo "
          "Przód), 2 (Świadectwo Tył)"},
-        {"pdf " + c + " --assessment 0 --document 3", "offers 1 (Świadectwo Przód), 2"},
+        {"pdf " + c + " --assessment 0 --document 3",
+         "--document 3 (Arkusz ocen) is not drawn by this version: the assessment's kind 0 "
+         "(Świadectwo/arkusz ocen) offers 1 (Świadectwo Przód), 2"},
         {"pdf " + c + " --pupil 1", "--pupil 1: the class has 1 pupils"},
         {"pdf " + c + " --assessment 2", "--assessment 2: the pupil has 2 assessments"},
         {"pdf " + c + " --pupil x", "--pupil takes a whole number, not \"x\""},

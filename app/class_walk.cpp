@@ -127,6 +127,10 @@ std::vector<WalkItem> Items(const WalkPlan& plan, const Borrowed& borrowed, Core
         if (plan.pick == WalkPick::Every) {
             for (int a = 0; a < pupil->AssessmentCount(); ++a)
                 items.push_back({pupil, index, pupil->Assessment(a), a});
+        } else if (plan.pick == WalkPick::Listed) {
+            for (Ocena* listed : plan.assessments)
+                for (int a = 0; a < pupil->AssessmentCount(); ++a)
+                    if (pupil->Assessment(a) == listed) items.push_back({pupil, index, listed, a});
         } else if (const int a = NewestOfKind(*pupil, plan.kind, borrowed, core); a >= 0) {
             items.push_back({pupil, index, pupil->Assessment(a), a});
         }

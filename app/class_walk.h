@@ -17,6 +17,7 @@ class Uczen;
 enum class WalkPick {
     Every,         // each pupil's assessments in file order
     NewestOfKind,  // only the pupil's newest assessment (highest number) of one kind
+    Listed,        // the plan's assessments that belong to the pupil, in the plan's order
 };
 
 struct WalkPlan {
@@ -25,6 +26,7 @@ struct WalkPlan {
     std::vector<Uczen*> pupils;
     WalkPick pick = WalkPick::Every;
     int kind = 0;  // for NewestOfKind: 0 certificate, 1 periodic, 2 letter
+    std::vector<Ocena*> assessments;  // for Listed
     // Also visit a pupil who has no assessment to visit, with no assessment current.
     bool pupilsWithout = false;
 };

@@ -53,6 +53,11 @@ WalkPlan RegisterPlan(Core& core, int kind) {
 
 }  // namespace
 
+wxString CurrentPupilLine(Core& core) {
+    const PupilName pupil = CurrentPupilName(core);
+    return pupil.number.empty() ? pupil.name : pupil.number + ". " + pupil.name;
+}
+
 nlohmann::ordered_json CurrentAssessmentTexts(Core& core) {
     AssessmentFields& fields = core.AssessmentPage();
     const PrintTexts t = CurrentPrintTexts(core.Editor());
@@ -94,10 +99,7 @@ void WriteRegisterTxt(Core& core, int kind, std::ostream& out) {
     const wxString missing = wxString::FromUTF8("(brak oceny rodzaju: ") +
                              words::AssessmentKinds().at(static_cast<size_t>(kind)) + ")";
     WalkClass(core, RegisterPlan(core, kind), [&](const WalkItem& item) {
-        // As the pupil selectors show a pupil: "12. Zofia Żurawska".
-        const PupilName pupil = CurrentPupilName(core);
-        wxString block = pupil.number.empty() ? pupil.name : pupil.number + ". " + pupil.name;
-        block += "\n\n";
+        wxString block = CurrentPupilLine(core) + "\n\n";
         const wxString text =
             item.assessment ? RegisterText(CurrentPrintTexts(core.Editor())) : missing;
         if (!text.empty()) block += text + "\n\n";

@@ -5,10 +5,14 @@
 #include <ostream>
 
 #include <nlohmann/json.hpp>
+#include <wx/string.h>
 
 namespace kw {
 
 class Core;
+
+// The current pupil as the pupil selectors show it: "12. Zofia Żurawska".
+wxString CurrentPupilLine(Core& core);
 
 // The texts of the current assessment.
 nlohmann::ordered_json CurrentAssessmentTexts(Core& core);

@@ -14,8 +14,10 @@
 #include "app/entity_walks.h"
 #include "app/error_report.h"
 #include "app/messages.h"
+#include "cli/class_texts.h"
 #include "klasa/klasa.h"
 #include "print/calibration.h"
+#include "print/class_printing.h"
 #include "print/documents.h"
 #include "print/page_output.h"
 #include "print/pango_metrics.h"
@@ -26,6 +28,10 @@ const char kPrintUsage[] =
     "  kwerlo-cli pdf FILE.kwer OUT.pdf [--pupil N] [--assessment M] [--document D]...\n"
     "                 [--preprinted [--calibration FILE.kal]]\n"
     "                                       the documents of an assessment as an A4 PDF\n"
+    "  kwerlo-cli pdf FILE.kwer OUT.pdf --all [--kind K] [--document D]...\n"
+    "                 [--preprinted [--calibration FILE.kal]]\n"
+    "                                       the whole class: each pupil's newest assessment\n"
+    "                                       of kind K (0, 1, 2) in register-number order\n"
     "  kwerlo-cli png FILE.kwer OUT.png [--pupil N] [--assessment M] --document D [--dpi 96]\n"
     "                                       one document as the preview shows it\n"
     "  kwerlo-cli check FILE.kwer [--pupil N] [--assessment M]\n"
@@ -46,9 +52,10 @@ struct UsageError {
 
 struct Options {
     std::vector<std::string> files;
-    std::optional<int> pupil, assessment, dpi;
+    std::optional<int> pupil, assessment, dpi, kind;
     std::vector<int> documents;
     bool preprinted = false;
+    bool all = false;
     std::optional<std::string> calibration;
 };
 
@@ -72,8 +79,8 @@ Options Parse(const std::vector<std::string>& args, size_t fileCount,
         }
         if (std::find(allowed.begin(), allowed.end(), a) == allowed.end())
             throw UsageError{"unknown option " + a};
-        if (a == "--preprinted") {
-            o.preprinted = true;
+        if (a == "--preprinted" || a == "--all") {
+            (a == "--all" ? o.all : o.preprinted) = true;
             continue;
         }
         if (i + 1 >= args.size()) throw UsageError{a + " needs a value"};
@@ -82,11 +89,16 @@ Options Parse(const std::vector<std::string>& args, size_t fileCount,
         else if (a == "--assessment") o.assessment = Number(a, v);
         else if (a == "--document") o.documents.push_back(Number(a, v));
         else if (a == "--dpi") o.dpi = Number(a, v);
+        else if (a == "--kind") o.kind = Number(a, v);
         else if (a == "--calibration") o.calibration = v;
     }
     if (o.files.size() != fileCount) throw UsageError{"wrong number of files"};
     if (o.calibration && !o.preprinted)
         throw UsageError{"--calibration goes with --preprinted"};
+    if (o.kind && !o.all) throw UsageError{"--kind goes with --all"};
+    if (o.kind && *o.kind > 2) throw UsageError{"--kind takes 0, 1 or 2"};
+    if (o.all && (o.pupil || o.assessment))
+        throw UsageError{"--all takes every pupil: no --pupil or --assessment"};
     return o;
 }
 
@@ -95,12 +107,19 @@ int Usage(const std::string& message) {
     return 2;
 }
 
+std::string KindName(int kind) {
+    const std::vector<wxString>& kinds = words::AssessmentKinds();
+    return kind >= 0 && kind < static_cast<int>(kinds.size()) ? Utf8(kinds[static_cast<size_t>(kind)])
+                                                               : std::string();
+}
+
 // The class opened as the program opens it, the metrics installed for the checks, and the
 // pupil and assessment asked for made current; the ones the program chose are current again
 // afterwards.
 class Session {
 public:
-    // Exit code when it could not be set up, 0 otherwise.
+    // Exit code when it could not be set up, 0 otherwise. Unless the whole class is drawn, a
+    // current pupil and assessment are needed.
     int Open(const Options& o) {
         wxString error;
         metrics_ = PangoTextMetrics::Create(&error);
@@ -116,6 +135,7 @@ public:
         Klasa* klasa = OpenClass();
         originalPupil_ = klasa->CurrentPupil();
         originalAssessment_ = klasa->CurrentAssessment();
+        if (o.all) return 0;
         if (o.pupil) {
             if (*o.pupil >= klasa->PupilCount())
                 return Usage("--pupil " + std::to_string(*o.pupil) + ": the class has " +
@@ -151,29 +171,24 @@ public:
 
     // The documents asked for, or all the kind offers; exit code 2 when one is not offered.
     int Documents(const Options& o, std::vector<int>& out) {
-        const int kind = Kind();
+        return Offered(Kind(), "the assessment's kind", o, out);
+    }
+    static int Offered(int kind, const std::string& what, const Options& o,
+                               std::vector<int>& out) {
         const std::vector<int> offered = DocumentsOfKind(kind);
-        std::vector<int> drawable;
-        for (int d : offered)
-            if (CanDraw(d)) drawable.push_back(d);
+        const std::string kindText = what + " " + std::to_string(kind) + " (" + KindName(kind) + ")";
+        if (offered.empty()) return Usage(kindText + " offers no document");
         std::string names;
-        for (int d : drawable)
+        for (int d : offered)
             names += (names.empty() ? "" : ", ") + std::to_string(d) + " (" +
                      Utf8(DocumentName(d)) + ")";
-        const std::string kindText = "the assessment's kind " + std::to_string(kind) + " (" +
-                                     Utf8(core_.AssessmentPage().Kind().SelectedCaption()) + ")";
-        if (drawable.empty()) return Usage(kindText + " offers no document that can be drawn yet");
         if (o.documents.empty()) {
-            out = drawable;
+            out = offered;
             return 0;
         }
         for (int d : o.documents) {
-            if (std::find(drawable.begin(), drawable.end(), d) != drawable.end()) continue;
-            const bool later = std::find(offered.begin(), offered.end(), d) != offered.end();
-            return Usage("--document " + std::to_string(d) +
-                         (later ? " (" + Utf8(DocumentName(d)) + ") is not drawn by this version"
-                                : std::string()) +
-                         ": " + kindText + " offers " + names);
+            if (std::find(offered.begin(), offered.end(), d) != offered.end()) continue;
+            return Usage("--document " + std::to_string(d) + ": " + kindText + " offers " + names);
         }
         out = o.documents;
         return 0;
@@ -184,14 +199,6 @@ public:
         const CheckFlags flags{true, true, printing};
         if (document == 1) core_.Checks().FrontCheck(flags);
         else core_.Checks().AssessmentCheck(Kind(), flags);
-    }
-
-    DocumentSources Sources(const CalibrationTable& table) {
-        DocumentSources s;
-        s.front = CurrentFrontData(core_);
-        s.back = CurrentBackData(core_);
-        s.calibration = table;
-        return s;
     }
 
 private:
@@ -223,6 +230,52 @@ namespace {
 
 using PageWriter = std::function<bool(PangoTextMetrics&, const std::vector<PageDrawing>&)>;
 
+// The default table of the class, or the file's; false (told) when the file cannot be read.
+bool Calibration(Session& session, const Options& o, CalibrationTable& table) {
+    const bool sheetOption = session.core().ClassPage().SheetOption().IsOn();
+    table = DefaultCalibration(sheetOption);
+    return !o.calibration || ReadCalibrationFile(Arg(*o.calibration), sheetOption, table);
+}
+
+// The whole class into one PDF, page by page: pupils without an assessment of the kind and the
+// problems the checks find are told on stderr, naming the pupil.
+int DrawWholeClass(const Options& o, PageMode mode) {
+    Session session;
+    if (const int code = session.Open(o)) return code;
+    ClassPrintPlan plan;
+    plan.kind = o.kind.value_or(0);
+    if (const int code = Session::Offered(plan.kind, "kind", o, plan.documents)) return code;
+    if (!Calibration(session, o, plan.calibration)) return 1;
+
+    Core& core = session.core();
+    PdfPages pdf(Arg(o.files[1]), session.metrics(), mode);
+    if (!pdf.Ok()) {
+        ReportFileError(kCannotWrite, o.files[1]);
+        return 1;
+    }
+    const std::string kindText = std::to_string(plan.kind) + " (" + KindName(plan.kind) + ")";
+    ClassPrintEvents events;
+    events.skipped = [&](const WalkItem&) {
+        std::cerr << "kwerlo-cli: skipped " << Utf8(CurrentPupilLine(core))
+                  << ": no assessment of kind " << kindText << "\n";
+    };
+    events.problems = [&](const WalkItem&, const std::vector<wxString>& messages) {
+        std::string text;
+        for (const wxString& m : messages) text += Utf8(m);
+        std::cerr << "kwerlo-cli: " << Utf8(CurrentPupilLine(core)) << ":\n" << text;
+    };
+    TextFitter fitter(session.metrics());
+    const ClassPrintResult result = PrintClass(
+        core, fitter, plan, [&](const PageDrawing& page) { return pdf.Add(page); }, events);
+    if (result.end == ClassPrintEnd::Finished && result.pages == 0)
+        return Usage("no pupil has an assessment of kind " + kindText);
+    if (result.end != ClassPrintEnd::Finished || !pdf.Commit(nullptr)) {
+        ReportFileError(kCannotWrite, o.files[1]);
+        return 1;
+    }
+    return 0;
+}
+
 // Opens the class, runs the checks of the documents asked for (as printing does, or as the
 // preview does) and writes their pages; the exit code.
 int DrawDocuments(const Options& o, bool printing, const PageWriter& write) {
@@ -231,13 +284,12 @@ int DrawDocuments(const Options& o, bool printing, const PageWriter& write) {
     std::vector<int> documents;
     if (const int code = session.Documents(o, documents)) return code;
 
-    const bool sheetOption = session.core().ClassPage().SheetOption().IsOn();
-    CalibrationTable table = DefaultCalibration(sheetOption);
-    if (o.calibration && !ReadCalibrationFile(Arg(*o.calibration), sheetOption, table)) return 1;
+    CalibrationTable table;
+    if (!Calibration(session, o, table)) return 1;
 
     // Printing: as a teacher who answers Yes to each document's problems.
     for (int d : documents) session.Check(d, printing);
-    const DocumentSources sources = session.Sources(table);
+    const DocumentSources sources = CurrentSources(session.core(), documents, table);
     TextFitter fitter(session.metrics());
     if (!write(session.metrics(), Pages(documents, sources, fitter))) {
         ReportFileError(kCannotWrite, o.files[1]);
@@ -252,11 +304,13 @@ int PdfCommand(const std::vector<std::string>& args) {
     Options o;
     try {
         o = Parse(args, 2,
-                  {"--pupil", "--assessment", "--document", "--preprinted", "--calibration"});
+                  {"--pupil", "--assessment", "--document", "--preprinted", "--calibration",
+                   "--all", "--kind"});
     } catch (const UsageError& e) {
         return Usage(e.message);
     }
     const PageMode mode{true, !o.preprinted};
+    if (o.all) return DrawWholeClass(o, mode);
     return DrawDocuments(o, true, [&](PangoTextMetrics& m, const std::vector<PageDrawing>& pages) {
         return WritePdf(Arg(o.files[1]), m, mode, pages, nullptr);
     });

@@ -251,7 +251,7 @@ PrePrintChecks::Messages PrePrintChecks::LetterOrReport(bool letter, CheckFlags 
     Messages out;
     gauges.behaviour = gauges.education = gauges.achievements = 0;
 
-    const wxString combined = t.behaviour + t.education + t.achievements;
+    const wxString combined = CombinedText(t);
     const int p = (letter ? LetterPercent(fitter, combined) : ReportPercent(fitter, combined)).percent;
     gauges.letterReport = p;
     size_t& remembered = letter ? letterLength_ : reportLength_;

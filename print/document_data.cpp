@@ -76,4 +76,48 @@ BackData CurrentBackData(Core& core) {
     return d;
 }
 
+wxString CombinedText(const PrintTexts& t) { return t.behaviour + t.education + t.achievements; }
+
+GradeSheetData CurrentGradeSheetData(Core& core) {
+    ClassFields& c = core.ClassPage();
+    PupilFields& p = core.PupilPage();
+    GradeSheetData d;
+    d.grade = c.ClassNumber().Selection();
+    d.classSuffix = c.Text(118).Text();
+    d.schoolYear = Of(c.SchoolYear()).text;
+    d.registerNumber = p.Text(212).Text();
+    d.promoted = p.Promotion().Selection() != 1;
+    d.missedHours = p.Text(216).Text();
+    d.unexcusedHours = p.Text(217).Text();
+    d.councilDate = c.Text(110).Text() + " " + Of(c.Choice(111)).text + " " + Of(c.Choice(112)).text;
+    d.teacherLine = c.Text(120).Text() + " " + Of(c.Choice(121)).text + " " +
+                    Of(c.Choice(122)).text + "  " + c.TeacherName().Text();
+    d.texts = CurrentPrintTexts(core.Editor());
+    d.fontSize = CertificateFontSize(core.Print());
+    return d;
+}
+
+LetterData CurrentLetterData(Core& core) {
+    LetterData d;
+    d.title = core.PupilPage().Text(214).Text();
+    d.text = CombinedText(CurrentPrintTexts(core.Editor()));
+    return d;
+}
+
+ReportData CurrentReportData(Core& core) {
+    ClassFields& c = core.ClassPage();
+    PupilFields& p = core.PupilPage();
+    ReportData d;
+    d.grade = c.ClassNumber().Selection();
+    d.classSuffix = c.Text(118).Text();
+    d.teacherName = c.TeacherName().Text();
+    d.firstName = p.Text(203).Text();
+    d.surname = p.Text(204).Text();
+    d.assessmentName = core.AssessmentPage().Name().Text();
+    d.text = CombinedText(CurrentPrintTexts(core.Editor()));
+    d.withChart = !core.Print().NoChart().IsOn();
+    if (d.withChart) d.chart = CollectChart(core);
+    return d;
+}
+
 }  // namespace kw

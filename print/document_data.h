@@ -7,6 +7,7 @@
 #include <wx/string.h>
 
 #include "oc/print_texts.h"
+#include "print/chart_data.h"
 
 namespace kw {
 
@@ -49,8 +50,46 @@ struct BackData {
     bool sheetOption = false;
 };
 
+// The grade sheet's data.
+struct GradeSheetData {
+    int grade = 0;  // 0 "pierwsza" (the first grade's layout), 1 "druga", 2 "trzecia"
+    wxString classSuffix;
+    wxString schoolYear;  // the choice's text
+    wxString registerNumber;
+    bool promoted = true;
+    wxString missedHours, unexcusedHours;
+    wxString councilDate;  // day, month and year
+    wxString teacherLine;  // the sheet's date, two spaces, the class teacher
+    PrintTexts texts;
+    int fontSize = 10;  // of the certificate, whose boxes decide what is left out
+};
+
+// The letter's data.
+struct LetterData {
+    wxString title;
+    wxString text;  // behaviour, education and special achievements, joined as they are
+};
+
+// The periodic report's data.
+struct ReportData {
+    int grade = 0;  // 0..2
+    wxString classSuffix, teacherName, firstName, surname, assessmentName;
+    wxString text;  // as the letter's
+    bool withChart = true;  // "Bez wykresu" not ticked
+    ChartData chart;
+};
+
+// The three print texts the letter and the report put in one box.
+wxString CombinedText(const PrintTexts& texts);
+
 FrontData CurrentFrontData(Core& core);
 // Asks for the certificate's font size the way every use of it does (CertificateFontSize).
 BackData CurrentBackData(Core& core);
+// Asks for the certificate's font size too.
+GradeSheetData CurrentGradeSheetData(Core& core);
+LetterData CurrentLetterData(Core& core);
+// With the chart's scores (unless "Bez wykresu" is ticked), read without disturbing the current
+// assessment (CollectChart).
+ReportData CurrentReportData(Core& core);
 
 }  // namespace kw

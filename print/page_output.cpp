@@ -40,28 +40,92 @@ int A4Pixels(int micrometres, double dpi) {
     return static_cast<int>(std::ceil(micrometres * dpi / 25400.0 - 1e-9));
 }
 
+// The PDF's bytes go straight to a temporary file beside the target.
+struct PdfPages::Output {
+    wxTempFile file;
+    bool opened = false, failed = false;
+    cairo_surface_t* surface = nullptr;
+    cairo_t* cr = nullptr;
+
+    static cairo_status_t Write(void* closure, const unsigned char* data, unsigned int length) {
+        Output* o = static_cast<Output*>(closure);
+        if (o->failed || !o->file.Write(data, length)) {
+            o->failed = true;
+            return CAIRO_STATUS_WRITE_ERROR;
+        }
+        return CAIRO_STATUS_SUCCESS;
+    }
+    void Close() {
+        if (cr) cairo_destroy(cr);
+        if (surface) {
+            cairo_surface_finish(surface);
+            cairo_surface_destroy(surface);
+        }
+        cr = nullptr;
+        surface = nullptr;
+    }
+    ~Output() { Close(); }
+};
+
+PdfPages::PdfPages(const wxString& path, PangoTextMetrics& metrics, PageMode mode)
+    : out_(std::make_unique<Output>()), metrics_(metrics), mode_(mode) {
+    wxLogNull quiet;
+    out_->opened = out_->file.Open(path);
+    if (!out_->opened) return;
+    out_->surface = cairo_pdf_surface_create_for_stream(
+        Output::Write, out_.get(), kA4Width * kPointsPerMicrometre, kA4Height * kPointsPerMicrometre);
+    cairo_pdf_surface_set_metadata(out_->surface, CAIRO_PDF_METADATA_CREATOR, "Kwerlo");
+    out_->cr = cairo_create(out_->surface);
+    cairo_scale(out_->cr, kPointsPerMicrometre, kPointsPerMicrometre);
+}
+
+PdfPages::~PdfPages() {
+    // Without a commit the temporary file is thrown away.
+    wxLogNull quiet;
+    out_.reset();
+}
+
+bool PdfPages::Ok() const {
+    return out_->opened && !out_->failed && cairo_status(out_->cr) == CAIRO_STATUS_SUCCESS;
+}
+
+bool PdfPages::Add(const PageDrawing& page) {
+    if (!Ok()) return false;
+    {
+        PagePainter painter(out_->cr, metrics_, mode_);
+        page(painter);
+    }
+    cairo_show_page(out_->cr);
+    ++pages_;
+    return Ok();
+}
+
+bool PdfPages::Commit(wxString* error) {
+    wxLogNull quiet;
+    if (!out_->opened) {
+        if (error) *error = "cannot write the file";
+        return false;
+    }
+    const cairo_status_t drawn = cairo_status(out_->cr);
+    cairo_destroy(out_->cr);
+    out_->cr = nullptr;
+    cairo_surface_finish(out_->surface);
+    const cairo_status_t finished = cairo_surface_status(out_->surface);
+    cairo_surface_destroy(out_->surface);
+    out_->surface = nullptr;
+    if (Failed(drawn, error) || Failed(finished, error)) return false;
+    if (out_->failed || !out_->file.Commit()) {
+        if (error) *error = "cannot write the file";
+        return false;
+    }
+    return true;
+}
+
 bool WritePdf(const wxString& path, PangoTextMetrics& metrics, PageMode mode,
               const std::vector<PageDrawing>& pages, wxString* error) {
-    std::string bytes;
-    cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(
-        Append, &bytes, kA4Width * kPointsPerMicrometre, kA4Height * kPointsPerMicrometre);
-    cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "Kwerlo");
-    cairo_t* cr = cairo_create(surface);
-    cairo_scale(cr, kPointsPerMicrometre, kPointsPerMicrometre);
-    for (const PageDrawing& draw : pages) {
-        {
-            PagePainter painter(cr, metrics, mode);
-            draw(painter);
-        }
-        cairo_show_page(cr);
-    }
-    const cairo_status_t drawn = cairo_status(cr);
-    cairo_destroy(cr);
-    cairo_surface_finish(surface);
-    const cairo_status_t finished = cairo_surface_status(surface);
-    cairo_surface_destroy(surface);
-    if (Failed(drawn, error) || Failed(finished, error)) return false;
-    return Store(path, bytes, error);
+    PdfPages pdf(path, metrics, mode);
+    for (const PageDrawing& draw : pages) pdf.Add(draw);
+    return pdf.Commit(error);
 }
 
 bool WritePng(const wxString& path, PangoTextMetrics& metrics, double dpi,

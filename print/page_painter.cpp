@@ -135,6 +135,72 @@ void PagePainter::GuillocheBackground() {
                   1009 * kScreenPixel);
 }
 
+double PagePainter::DevicePixel() const {
+    if (mode_.printing) return kMicrometresPerInch / std::max(1, mode_.printerDpi);
+    double w = 1, h = 0;
+    cairo_device_to_user_distance(cr_, &w, &h);
+    return std::hypot(w, h);
+}
+
+void PagePainter::Line(int x1, int y1, int x2, int y2, int pixels, bool dotted) {
+    cairo_save(cr_);
+    cairo_set_source_rgb(cr_, 0, 0, 0);
+    double ax = x1, ay = y1, bx = x2, by = y2, width = pixels * DevicePixel();
+    if (!mode_.printing) {
+        // Whole pixels: each end on the pixel that ToDevice gives, the pen centred across it.
+        cairo_user_to_device(cr_, &ax, &ay);
+        cairo_user_to_device(cr_, &bx, &by);
+        cairo_identity_matrix(cr_);
+        const double half = pixels / 2.0;
+        ax = std::floor(ax) + half;
+        ay = std::floor(ay) + half;
+        bx = std::floor(bx) + half;
+        by = std::floor(by) + half;
+        width = pixels;
+        // The dots of a dotted line start on a pixel's edge, so each is a whole pixel.
+        if (dotted && ay == by) ax -= half, bx -= half;
+        if (dotted && ax == bx) ay -= half, by -= half;
+    }
+    cairo_set_line_width(cr_, width);
+    if (dotted) {
+        const double dash[] = {width, 2 * width};
+        cairo_set_dash(cr_, dash, 2, 0);
+        cairo_set_line_cap(cr_, CAIRO_LINE_CAP_BUTT);
+    } else {
+        // Square ends reach half the pen beyond each end, so lines that meet close their corner.
+        cairo_set_line_cap(cr_, CAIRO_LINE_CAP_SQUARE);
+    }
+    cairo_move_to(cr_, ax, ay);
+    cairo_line_to(cr_, bx, by);
+    cairo_stroke(cr_);
+    cairo_restore(cr_);
+}
+
+void PagePainter::Rectangle(int x, int y, int w, int h, int pixels) {
+    cairo_save(cr_);
+    double X = x, Y = y, W = w, H = h, width = pixels * DevicePixel();
+    if (!mode_.printing) {
+        // The corner and the size each go to whole pixels on their own.
+        cairo_user_to_device(cr_, &X, &Y);
+        cairo_user_to_device_distance(cr_, &W, &H);
+        cairo_identity_matrix(cr_);
+        const double half = pixels / 2.0;
+        X = std::floor(X) + half;
+        Y = std::floor(Y) + half;
+        W = std::floor(W);
+        H = std::floor(H);
+        width = pixels;
+    }
+    cairo_rectangle(cr_, X, Y, W, H);
+    cairo_set_source_rgb(cr_, 1, 1, 1);
+    cairo_fill_preserve(cr_);
+    cairo_set_source_rgb(cr_, 0, 0, 0);
+    cairo_set_line_width(cr_, width);
+    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
+    cairo_stroke(cr_);
+    cairo_restore(cr_);
+}
+
 void PagePainter::DrawBlock(int a, int b, int c, int y0, int e, int n,
                             const std::vector<wxString>& lines, bool strike,
                             const FormRows* rows) {

@@ -16,6 +16,9 @@ namespace kw {
 struct PageMode {
     bool printing = false;   // paper (a printer or a PDF); otherwise the screen
     bool guilloche = false;  // paper: blank guilloche paper rather than a pre-printed form
+    // Paper: the printer's resolution, which sets how wide a pen of whole pixels is. A PDF is
+    // drawn as for a 300-dpi printer.
+    int printerDpi = 300;
     // Only the data, at the calibrated places: the form carries everything else.
     bool PreprintedForm() const { return printing && !guilloche; }
     bool FullForm() const { return !PreprintedForm(); }
@@ -76,6 +79,14 @@ public:
     void Emblem();
     // The guilloche pattern behind the page, on the screen only (the paper carries it).
     void GuillocheBackground();
+
+    // Pens of whole device pixels (on paper, pixels of the printer): a straight line, and a
+    // rectangle filled white and outlined. On the screen they lie on whole pixels, so lines that
+    // meet on paper meet there too. A dotted line has dots of its width, two widths apart.
+    void Line(int x1, int y1, int x2, int y2, int pixels, bool dotted = false);
+    void Rectangle(int x, int y, int w, int h, int pixels);
+    // One device pixel in micrometres.
+    double DevicePixel() const;
 
     // Draws fitted lines into a box from a to b, the first line indented by c and at y0, lines e
     // apart, the box n lines high: lines that do not end a paragraph are justified, a paragraph's

@@ -28,6 +28,16 @@ FitResult CertificatePercent(TextFitter& fitter, int fontSize, CertificateBox bo
                       BoxText(text));
 }
 
+FitResult GradeSheetPercent(TextFitter& fitter, int fontSize, CertificateBox certificateBox,
+                            int left, int right, const wxString& text) {
+    if (!CertificatePercent(fitter, fontSize, certificateBox, text).Drawn()) {
+        FitResult leftOut;
+        leftOut.percent = 100;
+        return leftOut;
+    }
+    return fitter.Fit(TableFont(14, 0), left, right, 0, kGradeSheetMaxLines, BoxText(text));
+}
+
 namespace {
 int LineCount(TextMetrics& metrics, int font, int budget) {
     const int h = metrics.Height("a", TableFont(font, 0));

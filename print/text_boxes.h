@@ -30,6 +30,12 @@ wxString WithParagraphMarkers(const wxString& text);
 FitResult CertificatePercent(TextFitter& fitter, int fontSize, CertificateBox box,
                              const wxString& text);
 
+// A grade-sheet box between left and right, in font 14: a text too long for its certificate box
+// (font 6 of the certificate's size) is left out here too (100); otherwise its lines, up to 100.
+FitResult GradeSheetPercent(TextFitter& fitter, int fontSize, CertificateBox certificateBox,
+                            int left, int right, const wxString& text);
+constexpr int kGradeSheetMaxLines = 100;
+
 // Lines of the letter's or the report's box: the budget over the height of "a" in its font.
 int LetterLineCount(TextMetrics& metrics);
 int ReportLineCount(TextMetrics& metrics);

@@ -10,6 +10,7 @@
 #include "app/class_walk.h"
 #include "controls/registry.h"
 #include "support/core_fixture.h"
+#include "support/program_snapshot.h"
 
 namespace {
 
@@ -17,24 +18,7 @@ wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 using Visit = std::pair<int, int>;  // pupil and assessment index, file order
 
-// Everything a walk must leave as it was.
-struct Snapshot {
-    kw::Uczen* pupil;
-    kw::Ocena* assessment;
-    bool modified;
-    std::vector<std::pair<int32_t, wxString>> values;
-    std::vector<bool> enabled;
-    std::vector<std::string> records;
-    wxString behaviourPreview, educationPreview;
-    std::pair<int, int> behaviourMark, educationMark;
-
-    bool operator==(const Snapshot& o) const {
-        return pupil == o.pupil && assessment == o.assessment && modified == o.modified &&
-               values == o.values && enabled == o.enabled && records == o.records &&
-               behaviourPreview == o.behaviourPreview && educationPreview == o.educationPreview &&
-               behaviourMark == o.behaviourMark && educationMark == o.educationMark;
-    }
-};
+using Snapshot = kwtest::ProgramSnapshot;
 
 class ClassWalk : public kwtest::CoreTest {
 protected:
@@ -80,26 +64,7 @@ protected:
         return a;
     }
 
-    Snapshot Take() {
-        Snapshot s{klasa()->CurrentPupil(), klasa()->CurrentAssessment(), kw::IsModified(), {}, {},
-                   {}, behaviour().PreviewText(), editor().Education().PreviewText(),
-                   behaviour().PreviewMark(), editor().Education().PreviewMark()};
-        for (kw::CtrBase* c : core->Registry().All()) {
-            const kw::CtrValue v = c->Keep();
-            s.values.emplace_back(v.number, v.text);
-            s.enabled.push_back(c->Enabled());
-        }
-        s.records = {klasa()->NumList().Bytes(), klasa()->TxtList().Bytes()};
-        for (kw::Uczen* p : pupils) {
-            s.records.push_back(p->NumList().Bytes() + "|" + p->TxtList().Bytes());
-            for (int i = 0; i < p->AssessmentCount(); ++i) {
-                const kw::Ocena* a = p->Assessment(i);
-                s.records.push_back(a->StateList().Bytes() + "|" + a->NumList().Bytes() + "|" +
-                                    a->TxtList().Bytes());
-            }
-        }
-        return s;
-    }
+    Snapshot Take() { return kwtest::TakeSnapshot(*core); }
 
     // Walks and records each visit with the own text the controls then hold.
     std::vector<Visit> Walk(const kw::WalkPlan& plan, std::vector<wxString>* texts = nullptr) {
@@ -127,8 +92,16 @@ TEST_F(ClassWalk, VisitsWhatThePlanAsksInItsOrderAndLeavesEverythingAsItWas) {
         p.pupilsWithout = without;
         return p;
     };
+    auto listed = [](std::vector<kw::Uczen*> order, std::vector<kw::Ocena*> chosen) {
+        kw::WalkPlan p;
+        p.pupils = std::move(order);
+        p.pick = kw::WalkPick::Listed;
+        p.assessments = std::move(chosen);
+        return p;
+    };
     const std::vector<kw::Uczen*> file;
     const std::vector<kw::Uczen*> registerOrder = core->PupilsByRegisterNumber();
+    kw::Ocena* letter = pupils[1]->Assessment(0);
     ASSERT_EQ(registerOrder, (std::vector<kw::Uczen*>{pupils[1], pupils[2], pupils[0]}));
     const struct {
         const char* what;
@@ -147,6 +120,13 @@ TEST_F(ClassWalk, VisitsWhatThePlanAsksInItsOrderAndLeavesEverythingAsItWas) {
          plan(file, kw::WalkPick::NewestOfKind, 1, false), {{0, 2}}},
         {"letters", plan(file, kw::WalkPick::NewestOfKind, 2, false), {{1, 0}}},
         {"one pupil", plan({pupils[1]}, kw::WalkPick::Every, 0, false), {{1, 0}}},
+        {"listed assessments in the list's order",
+         listed({pupils[0]}, {assessments[3], assessments[2], assessments[0]}),
+         {{0, 3}, {0, 2}, {0, 0}}},
+        {"listed assessments of the plan's pupils only",
+         listed({pupils[0]}, {letter, assessments[1]}), {{0, 1}}},
+        {"listed assessments pupil by pupil", listed(registerOrder, {assessments[1], letter}),
+         {{1, 0}, {0, 1}}},
     };
     for (bool modified : {false, true}) {
         if (modified) kw::SetModified();

@@ -71,13 +71,15 @@ TEST_F(PrintCli, PdfWritesAPagePerDocumentAfterItsCheck) {
     kwtest::CliResult r = Run("pdf " + Quote(cls) + " " + Quote(out) + " --assessment 0");
     ASSERT_EQ(r.exit, 0) << r.err;
     // Each document's check as printing runs it, answered Yes: the front's first.
-    EXPECT_EQ(Count(r.err, "DRUKOWAĆ pomimo kłopotów ?"), 2u) << r.err;
+    EXPECT_EQ(Count(r.err, "DRUKOWAĆ pomimo kłopotów ?"), 3u) << r.err;
     EXPECT_LT(r.err.find("Brak dnia dokumentu."), r.err.find("Brak oceny z zajęć ruchowych."));
     auto words = kwtest::PdfWords(out);
     EXPECT_TRUE(kwtest::FindWord(words, 1, "ŚWIADECTWO"));
     EXPECT_TRUE(kwtest::FindWord(words, 2, "WYNIKI"));
     EXPECT_TRUE(kwtest::FindWord(words, 2, "koleżeński,"));
-    EXPECT_FALSE(kwtest::FindWord(words, 3, "WYNIKI"));
+    EXPECT_TRUE(kwtest::FindWord(words, 3, "klasyfikacji"));  // the grade sheet
+    EXPECT_TRUE(kwtest::FindWord(words, 3, "koleżeński,"));
+    EXPECT_FALSE(kwtest::FindWord(words, 4, "WYNIKI"));
 
     ASSERT_EQ(Run("pdf " + Quote(cls) + " " + Quote(out) +
                   " --assessment 0 --document 2 --document 1").exit,
@@ -139,14 +141,22 @@ TEST_F(PrintCli, UsageErrorsWriteNothing) {
         std::string args;
         const char* message;
     } cases[] = {
-        {"pdf " + c, "the assessment's kind 1 (Ocena okresowa + wykres) offers no document that "
-                     "can be drawn yet"},
         {"pdf " + c + " --assessment 0 --document 4",
          "--document 4: the assessment's kind 0 (Świadectwo/arkusz ocen) offers 1 (Świadectwo "
-         "Przód), 2 (Świadectwo Tył)"},
-        {"pdf " + c + " --assessment 0 --document 3",
-         "--document 3 (Arkusz ocen) is not drawn by this version: the assessment's kind 0 "
-         "(Świadectwo/arkusz ocen) offers 1 (Świadectwo Przód), 2"},
+         "Przód), 2 (Świadectwo Tył), 3 (Arkusz ocen)"},
+        {"pdf " + c + " --document 3",
+         "--document 3: the assessment's kind 1 (Ocena okresowa + wykres) offers 5 (Ocena "
+         "okresowa)"},
+        {"pdf " + c + " --all --document 5", "--document 5: kind 0 (Świadectwo/arkusz ocen) "
+                                             "offers 1 (Świadectwo Przód), 2 (Świadectwo Tył), 3"},
+        {"pdf " + c + " --all --kind 2 --document 1",
+         "--document 1: kind 2 (List do ucznia) offers 4 (List do ucznia)"},
+        {"pdf " + c + " --all --kind 3", "--kind takes 0, 1 or 2"},
+        {"pdf " + c + " --kind 1", "--kind goes with --all"},
+        {"pdf " + c + " --all --pupil 0", "--all takes every pupil: no --pupil or --assessment"},
+        {"pdf " + c + " --all --assessment 0", "--all takes every pupil"},
+        {"pdf " + c + " --all --kind 2", "no pupil has an assessment of kind 2 (List do ucznia)"},
+        {"png " + c + " --all --document 1", "unknown option --all"},
         {"pdf " + c + " --pupil 1", "--pupil 1: the class has 1 pupils"},
         {"pdf " + c + " --assessment 2", "--assessment 2: the pupil has 2 assessments"},
         {"pdf " + c + " --pupil x", "--pupil takes a whole number, not \"x\""},
@@ -186,6 +196,10 @@ TEST_F(PrintCli, FilesThatCannotBeReadOrWrittenAreTold) {
          "Odczyt ustawień wydruku: Nastąpił błąd odczytu ustawień wydruku", "b.pdf"},
         {"pdf " + Quote(cls) + " " + Quote(dir.File("no/such/folder/c.pdf")) + " --assessment 0",
          "Nie można zapisać pliku : ", nullptr},
+        {"pdf " + Quote(cls) + " " + Quote(dir.File("no/such/folder/e.pdf")) + " --all",
+         "Nie można zapisać pliku : ", nullptr},
+        {"pdf " + Quote(dir.File("missing.kwer")) + " " + Quote(dir.File("f.pdf")) + " --all",
+         "Nie można odczytać pliku : ", "f.pdf"},
         {"png " + Quote(cls) + " " + Quote(dir.File("no/such/folder/d.png")) +
              " --assessment 0 --document 1",
          "Nie można zapisać pliku : ", nullptr},
@@ -223,6 +237,60 @@ TEST_F(PrintCli, AClassWithoutACertificateFontSizeGetsTenAndStaysAsItWas) {
     const kwtest::PdfWord* first = kwtest::FindWord(words, 1, "Jest");
     ASSERT_TRUE(first);
     EXPECT_NEAR(first->yMin, 4000 + 44000 - 300, 100);
+}
+
+// The whole class: every pupil in register-number order (1, 2, 3, 10 against the file's 3, 1, 2,
+// 10) with the newest assessment of the kind; Zofia (3) has certificates 1 and 2 and a periodic
+// 3, Adam (1) a certificate, Ewa (2) only a letter, Piotr (10) a certificate and a periodic.
+TEST_F(PrintCli, PdfAllDrawsEveryPupilInRegisterOrderAndSkipsThoseWithout) {
+    BuildClass(kwtest::ReadBytes(std::string(KWERLO_TEST_DATA) + "/whole_class.json"));
+    const std::string out = dir.File("class.pdf");
+    using Pages = std::vector<std::vector<const char*>>;  // words each page must show
+    const struct {
+        std::string options;
+        Pages pages;
+        std::vector<const char*> told;  // on stderr, in this order
+    } cases[] = {
+        {"--all",
+         {{"Adam", "ŚWIADECTWO"}, {"Adama.", "WYNIKI"}, {"Adama.", "klasyfikacji"},
+          {"Zofia", "ŚWIADECTWO"}, {"Zofii.", "Roczna", "WYNIKI"}, {"Zofii.", "klasyfikacji"},
+          {"Piotr", "ŚWIADECTWO"}, {"Piotra.", "WYNIKI"}, {"Piotra.", "klasyfikacji"}},
+         {"kwerlo-cli: 1. Adam Nowak:\n",
+          "kwerlo-cli: skipped 2. Ewa Lis: no assessment of kind 0 (Świadectwo/arkusz ocen)\n",
+          "kwerlo-cli: 3. Zofia Żurawska:\n", "kwerlo-cli: 10. Piotr Wróbel:\n"}},
+        {"--all --kind 0 --document 3 --document 1",
+         {{"Adama.", "klasyfikacji"}, {"Adam", "ŚWIADECTWO"}, {"Zofii.", "klasyfikacji"},
+          {"Zofia", "ŚWIADECTWO"}, {"Piotra.", "klasyfikacji"}, {"Piotr", "ŚWIADECTWO"}},
+         {"skipped 2. Ewa Lis"}},
+        {"--all --kind 1",
+         {{"Okresowa", "Zofii.", "Zachowanie"}, {"Okresowa", "Piotra.", "Zachowanie"}},
+         {"skipped 1. Adam Nowak: no assessment of kind 1 (Ocena okresowa + wykres)\n",
+          "skipped 2. Ewa Lis"}},
+        {"--all --kind 2", {{"Droga", "Ewo", "Piszę"}},
+         {"skipped 1. Adam Nowak", "skipped 3. Zofia Żurawska", "skipped 10. Piotr Wróbel"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options);
+        const kwtest::CliResult r = Run("pdf " + Quote(cls) + " " + Quote(out) + " " + c.options);
+        ASSERT_EQ(r.exit, 0) << r.err;
+        size_t at = 0;
+        for (const char* line : c.told) {
+            const size_t found = r.err.find(line, at);
+            ASSERT_NE(found, std::string::npos) << line << " in\n" << r.err;
+            at = found;
+        }
+        EXPECT_EQ(r.err.find("DRUKOWAĆ"), std::string::npos) << "nothing is asked";
+        const auto words = kwtest::PdfWords(out);
+        int pages = 0;
+        for (const auto& w : words) pages = std::max(pages, w.page);
+        ASSERT_EQ(pages, static_cast<int>(c.pages.size()));
+        for (size_t p = 0; p < c.pages.size(); ++p)
+            for (const char* word : c.pages[p])
+                EXPECT_TRUE(kwtest::FindWord(words, static_cast<int>(p) + 1, word))
+                    << word << " on page " << p + 1;
+        // Each pupil's newest assessment of the kind only.
+        for (const auto& w : words) EXPECT_NE(w.text, "Stara") << "page " << w.page;
+    }
 }
 
 }  // namespace

@@ -61,6 +61,15 @@ kw::BackData Back(int fontSize) {
     return d;
 }
 
+kw::DocumentSources Sources(const kw::FrontData& front, const kw::BackData& back,
+                            const kw::CalibrationTable& table) {
+    kw::DocumentSources s;
+    s.front = front;
+    s.back = back;
+    s.calibration = table;
+    return s;
+}
+
 class CertificatePdf : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -86,12 +95,7 @@ protected:
     // The word is on the page with its top-left corner at (x, y) (of its copies, the nearest).
     void ExpectAt(const std::vector<kwtest::PdfWord>& words, int page, const char* word, double x,
                   double y) {
-        const kwtest::PdfWord* best = nullptr;
-        for (const kwtest::PdfWord& w : words)
-            if (w.page == page && w.text == word &&
-                (!best || std::hypot(w.xMin - x, w.yMin - y) <
-                              std::hypot(best->xMin - x, best->yMin - y)))
-                best = &w;
+        const kwtest::PdfWord* best = kwtest::NearestWord(words, page, word, x, y);
         ASSERT_TRUE(best) << word << " is not on page " << page;
         EXPECT_NEAR(best->xMin, x, kNear) << word;
         EXPECT_NEAR(best->yMin, y, kNear) << word;
@@ -102,7 +106,7 @@ protected:
 };
 
 TEST_F(CertificatePdf, WholeFormAtTheLayoutsPlaces) {
-    const kw::DocumentSources s{Front(), Back(13), kw::DefaultCalibration(false)};
+    const kw::DocumentSources s = Sources(Front(), Back(13), kw::DefaultCalibration(false));
     const auto words = Render(s, kw::PageMode{true, true}, "whole.pdf");
 
     // Front.
@@ -150,7 +154,7 @@ TEST_F(CertificatePdf, WholeFormAtTheLayoutsPlaces) {
 TEST_F(CertificatePdf, FontSizeMovesTheBackTextsUp) {
     std::vector<double> tops;
     for (int size : {9, 11, 13}) {
-        const kw::DocumentSources s{Front(), Back(size), kw::DefaultCalibration(false)};
+        const kw::DocumentSources s = Sources(Front(), Back(size), kw::DefaultCalibration(false));
         const auto words = Render(s, kw::PageMode{true, true}, "size.pdf");
         const kwtest::PdfWord* w = kwtest::FindWord(words, 2, "Jest");
         ASSERT_TRUE(w);
@@ -170,7 +174,7 @@ TEST_F(CertificatePdf, PreprintedFormGetsOnlyTheDataAtTheCalibratedPlaces) {
         table.entries[1].y = 2500;
         kw::BackData back = Back(10);
         back.sheetOption = sheetOption;
-        const kw::DocumentSources s{Front(), back, table};
+        const kw::DocumentSources s = Sources(Front(), back, table);
         const auto words = Render(s, kw::PageMode{true, false}, "pre.pdf");
         auto front = [&](int n) {
             return std::make_pair(table.entries[n].x + 1500, table.entries[n].y - 1000);
@@ -219,7 +223,7 @@ TEST_F(CertificatePdf, SchoolYearsOnAPreprintedForm) {
 // The emblem goes on blank guilloche paper, in every PDF whatever the printer's resolution; the
 // screen shows the guilloche instead and a pre-printed form has its own emblem.
 TEST_F(CertificatePdf, EmblemOnGuillochePaperGuillocheOnTheScreen) {
-    const kw::DocumentSources s{Front(), Back(10), kw::DefaultCalibration(false)};
+    const kw::DocumentSources s = Sources(Front(), Back(10), kw::DefaultCalibration(false));
     const int ex = L + 61000, ey = T + 32000;
     const int area = 18000 * 20000;
     for (bool guilloche : {true, false}) {

@@ -1,6 +1,7 @@
 #include "support/pdf_words.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -68,6 +69,16 @@ int CountWords(const std::vector<PdfWord>& words, int page, const std::string& t
     return n;
 }
 
+const PdfWord* NearestWord(const std::vector<PdfWord>& words, int page, const std::string& text,
+                           double x, double y) {
+    const PdfWord* best = nullptr;
+    for (const PdfWord& w : words)
+        if (w.page == page && w.text == text &&
+            (!best || std::hypot(w.xMin - x, w.yMin - y) < std::hypot(best->xMin - x, best->yMin - y)))
+            best = &w;
+    return best;
+}
+
 Raster ReadPng(const std::string& pngPath) {
     Raster r;
     cairo_surface_t* s = cairo_image_surface_create_from_png(pngPath.c_str());
@@ -121,6 +132,21 @@ int TintedPixels(const Raster& r, double dpi, int x, int y, int w, int h) {
     return Count(r, dpi, x, y, w, h, [](int R, int G, int B) {
         return std::max({R, G, B}) - std::min({R, G, B}) > 12 && R + G + B > 3 * 110;
     });
+}
+
+double LineCoverage(const Raster& r, double dpi, int x1, int y1, int x2, int y2) {
+    const bool horizontal = y1 == y2;
+    const double px = 25400.0 / dpi;
+    const int from = horizontal ? std::min(x1, x2) : std::min(y1, y2);
+    const int to = horizontal ? std::max(x1, x2) : std::max(y1, y2);
+    int steps = 0, drawn = 0;
+    for (double along = from; along < to; along += px) {
+        ++steps;
+        const int a = static_cast<int>(along);
+        drawn += horizontal ? DarkPixels(r, dpi, a, y1 - 300, static_cast<int>(px) + 1, 600) > 0
+                            : DarkPixels(r, dpi, x1 - 300, a, 600, static_cast<int>(px) + 1) > 0;
+    }
+    return steps ? static_cast<double>(drawn) / steps : 0;
 }
 
 }  // namespace kwtest

@@ -17,6 +17,9 @@ std::vector<PdfWord> PdfWords(const std::string& pdfPath);
 // The first word of a page with this text, or nullptr.
 const PdfWord* FindWord(const std::vector<PdfWord>& words, int page, const std::string& text);
 int CountWords(const std::vector<PdfWord>& words, int page, const std::string& text);
+// Of the words of a page with this text, the one whose top-left corner is nearest (x, y) µm.
+const PdfWord* NearestWord(const std::vector<PdfWord>& words, int page, const std::string& text,
+                           double x, double y);
 
 // One page as an RGB24 image at a resolution; empty when pdftoppm failed.
 struct Raster {
@@ -29,5 +32,8 @@ Raster ReadPng(const std::string& pngPath);
 // Pixels of the rectangle (µm) darker than a mid grey, or tinted (not grey), at the raster's dpi.
 int DarkPixels(const Raster& r, double dpi, int x, int y, int w, int h);
 int TintedPixels(const Raster& r, double dpi, int x, int y, int w, int h);
+// How much of a horizontal or vertical line from (x1, y1) to (x2, y2) µm is drawn: the share of
+// pixel steps along it that have a dark pixel within 0.3 mm across it, 0..1.
+double LineCoverage(const Raster& r, double dpi, int x1, int y1, int x2, int y2);
 
 }  // namespace kwtest

@@ -156,4 +156,87 @@ TEST_F(PainterTest, DashOrBlankFields) {
     for (const auto& c : cases) EXPECT_EQ(kw::LookOf(c.value), c.look) << c.value;
 }
 
+// Pens of whole device pixels: on the screen each line is exactly its pixels wide and lands on
+// the pixel ToDevice gives, so lines that meet on paper meet on the screen; on paper a pixel is
+// one of the printer's.
+TEST_F(PainterTest, LinesAndRectanglesOfWholePixels) {
+    const double dpi = 96;
+    const int w = kw::A4Pixels(60000, dpi), h = kw::A4Pixels(40000, dpi);
+    auto screen = [&](const std::function<void(kw::PagePainter&)>& draw) {
+        cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+        cairo_t* cr = cairo_create(s);
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        cairo_paint(cr);
+        cairo_scale(cr, dpi / 25400, dpi / 25400);
+        {
+            kw::PagePainter p(cr, *metrics, kw::PageMode{});
+            draw(p);
+        }
+        cairo_destroy(cr);
+        const std::string path = dir.File("screen.png");
+        cairo_surface_write_to_png(s, path.c_str());
+        cairo_surface_destroy(s);
+        return kwtest::ReadPng(path);
+    };
+    auto d = [&](int um) { return static_cast<int>(um * dpi / 25400); };  // ToDevice
+    auto black = [](unsigned c) { return c == 0; };
+
+    const int x = 5000, y = 5000, rw = 40000, rh = 20000, mid = 15333, col = 22222;
+    kwtest::Raster r = screen([&](kw::PagePainter& p) {
+        p.DottedLine(x, x + rw, y + 5000);  // under the rectangle: covered by its white
+        p.Rectangle(x, y, rw, rh, 1);
+        p.Line(x, mid, x + rw, mid, 1);
+        p.Line(col, y, col, y + rh, 1);
+    });
+    const int X = d(x), Y = d(y), X2 = X + d(rw), Y2 = Y + d(rh);
+    for (int i = X; i <= X2; ++i) {
+        EXPECT_TRUE(black(r.At(i, Y)) && black(r.At(i, Y2))) << i;
+        EXPECT_TRUE(black(r.At(i, d(mid)))) << i;  // reaches both sides: no gap at the corners
+        if (i != X && i != X2 && i != d(col)) {
+            EXPECT_FALSE(black(r.At(i, d(mid) - 1)) || black(r.At(i, d(mid) + 1))) << i;
+        }
+    }
+    for (int j = Y; j <= Y2; ++j) {
+        EXPECT_TRUE(black(r.At(X, j)) && black(r.At(X2, j)) && black(r.At(d(col), j))) << j;
+        if (j != Y && j != Y2 && j != d(mid)) {
+            EXPECT_FALSE(black(r.At(d(col) - 1, j))) << j;
+        }
+    }
+    EXPECT_EQ(kwtest::DarkPixels(r, dpi, x + 300, y + 4000, 10000, 2000), 0);
+    EXPECT_EQ(r.At(X - 1, d(mid)), 0xffffffu);
+
+    // Two pixels wide, and a dotted line of one: every third pixel.
+    r = screen([&](kw::PagePainter& p) {
+        p.Line(x, mid, x + rw, mid, 2);
+        p.Line(x, y, x + rw, y, 1, true);
+    });
+    int dots = 0;
+    for (int i = X; i < X2; ++i) {
+        EXPECT_TRUE(black(r.At(i, d(mid))) && black(r.At(i, d(mid) + 1))) << i;
+        EXPECT_FALSE(black(r.At(i, d(mid) + 2)) || black(r.At(i, d(mid) - 1))) << i;
+        dots += black(r.At(i, Y));
+        EXPECT_EQ(r.At(i, Y) == 0 || r.At(i, Y) == 0xffffffu, true) << "whole pixels: " << i;
+    }
+    EXPECT_NEAR(dots, (X2 - X) / 3.0, 1.5);
+
+    // On paper three pixels of a 300-dpi printer (the PDF's), or of the printer's resolution.
+    for (int printerDpi : {300, 600}) {
+        cairo_surface_t* s = cairo_recording_surface_create(CAIRO_CONTENT_COLOR, nullptr);
+        cairo_t* cr = cairo_create(s);
+        kw::PageMode paper{true, true};
+        paper.printerDpi = printerDpi;
+        {
+            kw::PagePainter p(cr, *metrics, paper);
+            EXPECT_DOUBLE_EQ(p.DevicePixel(), 25400.0 / printerDpi);
+            p.Line(x, mid, x + rw, mid, 3);
+        }
+        double left, top, inkWidth, inkHeight;
+        cairo_recording_surface_ink_extents(s, &left, &top, &inkWidth, &inkHeight);
+        EXPECT_NEAR(inkHeight, 3 * 25400.0 / printerDpi, 2) << printerDpi;
+        EXPECT_NEAR(inkWidth, rw + 3 * 25400.0 / printerDpi, 2) << "square ends";
+        cairo_destroy(cr);
+        cairo_surface_destroy(s);
+    }
+}
+
 }  // namespace

@@ -180,15 +180,17 @@ void PagePainter::Rectangle(int x, int y, int w, int h, int pixels) {
     cairo_save(cr_);
     double X = x, Y = y, W = w, H = h, width = pixels * DevicePixel();
     if (!mode_.printing) {
-        // The corner and the size each go to whole pixels on their own.
+        // Both corners on the pixels ToDevice gives them, like the ends of lines, so that the
+        // lines that end on its edges meet them (a size rounded on its own can miss by one).
+        double X2 = x + w, Y2 = y + h;
         cairo_user_to_device(cr_, &X, &Y);
-        cairo_user_to_device_distance(cr_, &W, &H);
+        cairo_user_to_device(cr_, &X2, &Y2);
         cairo_identity_matrix(cr_);
         const double half = pixels / 2.0;
+        W = std::floor(X2) - std::floor(X);
+        H = std::floor(Y2) - std::floor(Y);
         X = std::floor(X) + half;
         Y = std::floor(Y) + half;
-        W = std::floor(W);
-        H = std::floor(H);
         width = pixels;
     }
     cairo_rectangle(cr_, X, Y, W, H);

@@ -188,7 +188,8 @@ TEST_F(PainterTest, LinesAndRectanglesOfWholePixels) {
         p.Line(x, mid, x + rw, mid, 1);
         p.Line(col, y, col, y + rh, 1);
     });
-    const int X = d(x), Y = d(y), X2 = X + d(rw), Y2 = Y + d(rh);
+    const int X = d(x), Y = d(y), X2 = d(x + rw), Y2 = d(y + rh);
+    ASSERT_NE(X2, X + d(rw)) << "sizes rounded on their own would miss the lines by a pixel";
     for (int i = X; i <= X2; ++i) {
         EXPECT_TRUE(black(r.At(i, Y)) && black(r.At(i, Y2))) << i;
         EXPECT_TRUE(black(r.At(i, d(mid)))) << i;  // reaches both sides: no gap at the corners

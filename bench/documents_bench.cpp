@@ -10,10 +10,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -25,6 +23,7 @@
 #include "app/core.h"
 #include "app/entity_walks.h"
 #include "bench/busy_class.h"
+#include "bench/samples.h"
 #include "klasa/klasa.h"
 #include "print/chart_data.h"
 #include "print/class_printing.h"
@@ -37,7 +36,6 @@ namespace {
 constexpr int kPupils = 30, kAssessments = 3, kDensity = 30;
 constexpr unsigned kSeed = 2025;
 
-std::map<std::string, std::vector<double>> g_samples;  // seconds of each run
 int g_pages = 0;
 
 struct Fixture {
@@ -68,18 +66,6 @@ Fixture& F() {
     return f;
 }
 
-template <class Fn>
-void Sampled(benchmark::State& state, const char* name, Fn fn) {
-    std::vector<double>& samples = g_samples[name];
-    for (auto _ : state) {
-        const auto t0 = std::chrono::steady_clock::now();
-        fn();
-        const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-        samples.push_back(s);
-        state.SetIterationTime(s);
-    }
-}
-
 // A class as the benchmarks use it: the certificate's font size set, as a teacher has it.
 void Fill(int pupils, int assessments) {
     kwbench::FillBusyClass(F().core, pupils, assessments, kSeed, kDensity);
@@ -96,7 +82,7 @@ bool FillChartPupil() {
 
 void BM_WholeClass(benchmark::State& state) {
     FillClass();
-    Sampled(state, "class", [] {
+    kwbench::Sampled(state, "class", [] {
         kw::PdfPages pdf(F().File("class.pdf"), *F().metrics, kw::PageMode{true, true});
         kw::TextFitter fitter(*F().metrics);
         kw::ClassPrintPlan plan;
@@ -110,7 +96,7 @@ void BM_WholeClass(benchmark::State& state) {
 // The densest page of the current pupil (the certificate's back) as a PDF of its own.
 void BM_OnePage(benchmark::State& state) {
     FillClass();
-    Sampled(state, "page", [] {
+    kwbench::Sampled(state, "page", [] {
         kw::PdfPages pdf(F().File("page.pdf"), *F().metrics, kw::PageMode{true, true});
         kw::TextFitter fitter(*F().metrics);
         const kw::DocumentSources s = kw::CurrentSources(F().core, {2}, kw::CalibrationTable{});
@@ -121,7 +107,7 @@ void BM_OnePage(benchmark::State& state) {
 
 void BM_Chart(benchmark::State& state) {
     if (!FillChartPupil()) state.SkipWithError("not 13 periodic assessments");
-    Sampled(state, "chart", [] {
+    kwbench::Sampled(state, "chart", [] {
         cairo_surface_t* s = cairo_recording_surface_create(CAIRO_CONTENT_COLOR, nullptr);
         cairo_t* cr = cairo_create(s);
         {
@@ -136,19 +122,14 @@ void BM_Chart(benchmark::State& state) {
 // What of it is reading the scores.
 void BM_ChartScores(benchmark::State& state) {
     if (!FillChartPupil()) state.SkipWithError("not 13 periodic assessments");
-    Sampled(state, "chart scores", [] { benchmark::DoNotOptimize(kw::CollectChart(F().core)); });
+    kwbench::Sampled(state, "chart scores",
+                     [] { benchmark::DoNotOptimize(kw::CollectChart(F().core)); });
 }
 
 BENCHMARK(BM_WholeClass)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
 BENCHMARK(BM_OnePage)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(2);
 BENCHMARK(BM_Chart)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(1);
 BENCHMARK(BM_ChartScores)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(1);
-
-double Median(std::vector<double> v) {
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
 
 // kwerlo-cli pdf --all as its own process: wall seconds and peak resident memory in MB, or
 // false when it did not run.
@@ -180,8 +161,8 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     F();
     benchmark::RunSpecifiedBenchmarks();
-    const double all = Median(g_samples["class"]), page = Median(g_samples["page"]);
-    const double chart = Median(g_samples["chart"]), scores = Median(g_samples["chart scores"]);
+    const double all = kwbench::Median("class"), page = kwbench::Median("page");
+    const double chart = kwbench::Median("chart"), scores = kwbench::Median("chart scores");
     std::printf("\nThe whole class (%d pupils, kind 0, documents 1-3) against one page:\n", kPupils);
     if (all > 0)
         std::printf("  whole class, %d pages:   median %8.2f s   %6.1f pages/s\n", g_pages, all,

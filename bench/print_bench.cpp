@@ -6,23 +6,20 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <map>
 #include <vector>
 
 #include <wx/init.h>
 
 #include "app/core.h"
 #include "bench/full_assessment.h"
+#include "bench/samples.h"
 #include "oc/print_texts.h"
 #include "print/checks.h"
 #include "print/pango_metrics.h"
 
 namespace {
 
-std::map<std::string, std::vector<double>> g_samples;  // seconds of each run
 
 struct Fixture {
     kw::Core core;
@@ -52,18 +49,6 @@ Fixture& F() {
     return f;
 }
 
-template <class Fn>
-void Sampled(benchmark::State& state, const char* name, Fn fn) {
-    std::vector<double>& samples = g_samples[name];
-    for (auto _ : state) {
-        const auto t0 = std::chrono::steady_clock::now();
-        fn();
-        const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-        samples.push_back(s);
-        state.SetIterationTime(s);
-    }
-}
-
 void Boxes(kw::BreakMethod method, bool forget) {
     kw::PrePrintChecks& checks = F().core.Checks();
     checks.SetBreakMethod(method);
@@ -73,27 +58,27 @@ void Boxes(kw::BreakMethod method, bool forget) {
 
 void BM_CheckBoxes(benchmark::State& state) {
     Boxes(kw::BreakMethod::Fast, true);  // the first click measures the words
-    Sampled(state, "fast", [] { Boxes(kw::BreakMethod::Fast, false); });
+    kwbench::Sampled(state, "fast", [] { Boxes(kw::BreakMethod::Fast, false); });
 }
 
 void BM_CheckBoxesForgettingWords(benchmark::State& state) {
-    Sampled(state, "cold", [] { Boxes(kw::BreakMethod::Fast, true); });
+    kwbench::Sampled(state, "cold", [] { Boxes(kw::BreakMethod::Fast, true); });
 }
 
 void BM_CheckBoxesRemeasuring(benchmark::State& state) {
-    Sampled(state, "remeasure", [] { Boxes(kw::BreakMethod::Remeasure, false); });
+    kwbench::Sampled(state, "remeasure", [] { Boxes(kw::BreakMethod::Remeasure, false); });
 }
 
 void BM_WholeCertificateCheck(benchmark::State& state) {
     F().core.Checks().SetBreakMethod(kw::BreakMethod::Fast);
-    Sampled(state, "whole", [] {
+    kwbench::Sampled(state, "whole", [] {
         benchmark::DoNotOptimize(F().core.Checks().AssessmentMessages(0, kw::CheckFlags{}));
     });
 }
 
 // What the check spends on composing the texts, not on fitting them.
 void BM_ComposeTexts(benchmark::State& state) {
-    Sampled(state, "compose",
+    kwbench::Sampled(state, "compose",
             [] { benchmark::DoNotOptimize(kw::CurrentPrintTexts(F().core.Editor())); });
 }
 
@@ -103,12 +88,6 @@ BENCHMARK(BM_CheckBoxesRemeasuring)->Unit(benchmark::kMillisecond)->UseManualTim
 BENCHMARK(BM_WholeCertificateCheck)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(1);
 BENCHMARK(BM_ComposeTexts)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(1);
 
-double Median(std::vector<double> v) {
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -116,9 +95,9 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     F();
     benchmark::RunSpecifiedBenchmarks();
-    const double fast = Median(g_samples["fast"]), cold = Median(g_samples["cold"]);
-    const double slow = Median(g_samples["remeasure"]), whole = Median(g_samples["whole"]);
-    const double compose = Median(g_samples["compose"]);
+    const double fast = kwbench::Median("fast"), cold = kwbench::Median("cold");
+    const double slow = kwbench::Median("remeasure"), whole = kwbench::Median("whole");
+    const double compose = kwbench::Median("compose");
     const kw::PrintTexts& t = F().texts;
     std::printf("\nThe certificate check of the fullest assessment (behaviour %zu, education %zu "
                 "characters):\n",

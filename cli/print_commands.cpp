@@ -173,10 +173,11 @@ public:
     int Documents(const Options& o, std::vector<int>& out) {
         return Offered(Kind(), "the assessment's kind", o, out);
     }
-    static int Offered(int kind, const std::string& what, const Options& o,
-                               std::vector<int>& out) {
+    // The documents of a kind (named in messages as what, K and its name).
+    static int Offered(int kind, const std::string& what, const Options& o, std::vector<int>& out) {
         const std::vector<int> offered = DocumentsOfKind(kind);
-        const std::string kindText = what + " " + std::to_string(kind) + " (" + KindName(kind) + ")";
+        const std::string kindText =
+            what + " " + std::to_string(kind) + " (" + KindName(kind) + ")";
         if (offered.empty()) return Usage(kindText + " offers no document");
         std::string names;
         for (int d : offered)

@@ -1,6 +1,7 @@
 #include "print/class_printing.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "app/core.h"
 #include "print/document_data.h"
@@ -28,8 +29,13 @@ ClassPrintResult PrintClass(Core& core, TextFitter& fitter, const ClassPrintPlan
     walk.kind = plan.kind;
     walk.pupilsWithout = true;
 
-    // The checks set the editor's gauges as they measure; the teacher's stay.
-    const SpaceGauges gauges = core.Editor().Gauges();
+    // The checks set the editor's gauges as they measure; the teacher's are put back, whatever
+    // happens.
+    struct KeptGauges {
+        SpaceGauges& gauges;
+        const SpaceGauges kept = gauges;
+        ~KeptGauges() { gauges = kept; }
+    } keptGauges{core.Editor().Gauges()};
     const WalkEnd end = WalkClass(
         core, walk,
         [&](const WalkItem& item) {
@@ -66,7 +72,6 @@ ClassPrintResult PrintClass(Core& core, TextFitter& fitter, const ClassPrintPlan
             return true;
         },
         events.progress);
-    core.Editor().Gauges() = gauges;
     if (end == WalkEnd::Stopped && result.end == ClassPrintEnd::Finished)
         result.end = ClassPrintEnd::Cancelled;
     return result;

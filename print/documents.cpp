@@ -13,7 +13,9 @@ bool CanDraw(int document) { return document >= 1 && document <= 5; }
 
 DocumentSources CurrentSources(Core& core, const std::vector<int>& documents,
                                const CalibrationTable& calibration) {
-    auto wanted = [&](int d) { return std::find(documents.begin(), documents.end(), d) != documents.end(); };
+    auto wanted = [&](int d) {
+        return std::find(documents.begin(), documents.end(), d) != documents.end();
+    };
     DocumentSources s;
     s.calibration = calibration;
     if (wanted(1)) s.front = CurrentFrontData(core);

@@ -43,7 +43,7 @@ int A4Pixels(int micrometres, double dpi) {
 // The PDF's bytes go straight to a temporary file beside the target.
 struct PdfPages::Output {
     wxTempFile file;
-    bool opened = false, failed = false;
+    bool failed = false;
     cairo_surface_t* surface = nullptr;
     cairo_t* cr = nullptr;
 
@@ -70,8 +70,7 @@ struct PdfPages::Output {
 PdfPages::PdfPages(const wxString& path, PangoTextMetrics& metrics, PageMode mode)
     : out_(std::make_unique<Output>()), metrics_(metrics), mode_(mode) {
     wxLogNull quiet;
-    out_->opened = out_->file.Open(path);
-    if (!out_->opened) return;
+    if (!out_->file.Open(path)) return;
     out_->surface = cairo_pdf_surface_create_for_stream(
         Output::Write, out_.get(), kA4Width * kPointsPerMicrometre, kA4Height * kPointsPerMicrometre);
     cairo_pdf_surface_set_metadata(out_->surface, CAIRO_PDF_METADATA_CREATOR, "Kwerlo");
@@ -80,13 +79,14 @@ PdfPages::PdfPages(const wxString& path, PangoTextMetrics& metrics, PageMode mod
 }
 
 PdfPages::~PdfPages() {
-    // Without a commit the temporary file is thrown away.
+    // Without a commit the temporary file is thrown away: nothing more goes into it.
     wxLogNull quiet;
+    out_->failed = true;
     out_.reset();
 }
 
 bool PdfPages::Ok() const {
-    return out_->opened && !out_->failed && cairo_status(out_->cr) == CAIRO_STATUS_SUCCESS;
+    return out_->cr && !out_->failed && cairo_status(out_->cr) == CAIRO_STATUS_SUCCESS;
 }
 
 bool PdfPages::Add(const PageDrawing& page) {
@@ -102,7 +102,7 @@ bool PdfPages::Add(const PageDrawing& page) {
 
 bool PdfPages::Commit(wxString* error) {
     wxLogNull quiet;
-    if (!out_->opened) {
+    if (!out_->cr) {  // never opened, or committed already
         if (error) *error = "cannot write the file";
         return false;
     }

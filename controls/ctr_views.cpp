@@ -12,6 +12,7 @@
 
 #include "controls/phrase_controls.h"
 #include "controls/registry.h"
+#include "controls/text_guard.h"
 #include "controls/value_controls.h"
 
 namespace kw {
@@ -177,31 +178,40 @@ private:
     wxChoice* choice_;
 };
 
-// The key filter, Enter swallowed (text fields) and the cut of pasted text, for both kinds of
-// text widget.
+// A text widget of a text model: the guard keeps out what the field refuses; the teacher's
+// edits go to the model.
 template <class Widget>
 class TextLikeView : public WindowView {
 public:
-    TextLikeView(CtrText& m, Widget* w) : WindowView(w), model_(m), widget_(w) {
-        w->Bind(wxEVT_CHAR, [this](wxKeyEvent& e) {
-            if (KeyPasses(model_.Filter(), e, widget_->GetLastPosition())) e.Skip();
-        });
+    TextLikeView(CtrText& m, Widget* w)
+        : WindowView(w), model_(m), widget_(w), guard_(TextGuard::Attach(w, m.Filter())) {
         w->Bind(wxEVT_TEXT, [this](wxCommandEvent&) {
             if (refreshing_) return;
-            const long at = widget_->GetInsertionPoint();
+            inTextEvent_ = true;
             model_.UserSetText(widget_->GetValue());
-            widget_->SetInsertionPoint(std::min<long>(at, widget_->GetLastPosition()));
+            inTextEvent_ = false;
         });
         Refresh();
     }
     void Refresh() override {
+        // A text event comes from inside GTK's insert handler, where the buffer must not change.
+        if (inTextEvent_) {
+            widget_->CallAfter([this] { Refresh(); });
+            return;
+        }
         Scope s(refreshing_);
-        if (widget_->GetValue() != model_.Text()) widget_->ChangeValue(model_.Text());
+        ShowText();
     }
 
 protected:
+    void ShowText() {
+        if (widget_->GetValue() != model_.Text()) guard_.ChangeValue(model_.Text());
+    }
+
     CtrText& model_;
     Widget* widget_;
+    TextGuard& guard_;
+    bool inTextEvent_ = false;
 };
 
 class ComboView : public TextLikeView<wxComboBox> {
@@ -217,6 +227,10 @@ public:
         Refresh();
     }
     void Refresh() override {
+        if (inTextEvent_) {
+            widget_->CallAfter([this] { Refresh(); });
+            return;
+        }
         Scope s(refreshing_);
         const std::vector<wxString>& entries = combo_.Entries();
         bool same = widget_->GetCount() == entries.size();
@@ -226,7 +240,7 @@ public:
             widget_->Clear();
             for (const wxString& e : entries) widget_->Append(e);
         }
-        if (widget_->GetValue() != model_.Text()) widget_->ChangeValue(model_.Text());
+        ShowText();
     }
 
 private:
@@ -256,12 +270,6 @@ private:
 };
 
 }  // namespace
-
-bool KeyPasses(const KeyFilter& filter, const wxKeyEvent& key, long length) {
-    const wxChar uc = key.GetUnicodeKey();
-    const int n = static_cast<int>(length);
-    return uc != WXK_NONE && uc >= 32 ? filter.AcceptChar(uc, n) : filter.Accept(key.GetKeyCode(), n);
-}
 
 ViewSet::~ViewSet() {
     for (CtrBase* m : models_) m->AttachView(nullptr);

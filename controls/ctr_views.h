@@ -10,14 +10,7 @@
 
 #include "controls/ctr_base.h"
 
-class wxKeyEvent;
-
 namespace kw {
-
-class KeyFilter;
-
-// Whether a key typed into a text of the given length passes the filter.
-bool KeyPasses(const KeyFilter& filter, const wxKeyEvent& key, long length);
 
 class ViewSet {
 public:

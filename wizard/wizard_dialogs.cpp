@@ -9,8 +9,8 @@
 
 #include "app/app_state.h"
 #include "controls/composer.h"
-#include "controls/ctr_views.h"
 #include "controls/key_filter.h"
+#include "controls/text_guard.h"
 #include "resources/bitmaps.h"
 
 namespace kw {
@@ -33,14 +33,8 @@ public:
     // A text field with a key filter of the given kind.
     wxTextCtrl* Field(int x, int y, int width, int max, int kind) {
         auto* t = new wxTextCtrl(this, wxID_ANY, "", wxPoint(x, y), wxSize(width, -1));
-        const KeyFilter filter(max, kind);
-        t->Bind(wxEVT_CHAR, [t, filter](wxKeyEvent& e) {
-            if (KeyPasses(filter, e, t->GetLastPosition())) e.Skip();
-        });
-        t->Bind(wxEVT_TEXT, [t, filter](wxCommandEvent&) {
-            const wxString fitted = filter.Fit(t->GetValue());
-            if (fitted != t->GetValue()) t->ChangeValue(fitted);
-        });
+        // Enter presses OK, the dialog's default button.
+        TextGuard::Attach(t, KeyFilter(max, kind), true);
         return t;
     }
 

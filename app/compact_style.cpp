@@ -11,7 +11,6 @@ void InstallCompactStyle() {
         "button, combobox button { min-height: 17px; min-width: 0; padding: 0 2px; }"
         "combobox arrow { min-width: 8px; min-height: 8px; margin: 0; }"
         "combobox button { padding: 0 1px 0 2px; }"
-        "combobox box { border-spacing: 0; }"
         "combobox cellview { padding: 0; }"
         "spinbutton button { padding: 0 1px; }"
         "check, radio { min-width: 11px; min-height: 11px; }"

@@ -7,6 +7,7 @@
 #include <wx/tooltip.h>
 
 #include "app/compact_style.h"
+#include "app/locale_setup.h"
 #include "app/program.h"
 #include "oc/editor_frame.h"
 #include "print/preview_frame.h"
@@ -17,6 +18,7 @@ namespace kw {
 // ---- Program
 
 Program::Program(WizardDialogs* dialogs) {
+    UsePolishToolkitCaptions();
     core_ = std::make_unique<Core>();
     model_ = std::make_unique<WizardModel>(*core_, dialogs ? *dialogs : wxDialogs_);
     // Built in the program's order: print preview, assessment editor, wizard.

@@ -43,7 +43,8 @@ WindowHeader::WindowHeader(wxWindow* parent, WizardModel& model) : model_(model)
 
 void WindowHeader::Update() {
     updating_ = true;
-    className_->SetLabel(model_.ClassName());
+    // The name as typed: an "&" in it is no keyboard mnemonic.
+    className_->SetLabelText(model_.ClassName());
     Fill(pupils_, model_.PupilSelectorEntries(), model_.PupilRow());
     Fill(assessments_, model_.AssessmentSelectorEntries(), model_.AssessmentRow());
     updating_ = false;

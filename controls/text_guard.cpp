@@ -3,6 +3,7 @@
 #include <gtk/gtk.h>
 #include <wx/combobox.h>
 #include <wx/textctrl.h>
+#include <wx/toplevel.h>
 
 namespace kw {
 namespace {
@@ -34,12 +35,21 @@ bool KeyPasses(const KeyFilter& filter, const wxKeyEvent& key, long length) {
     return uc != WXK_NONE && uc >= 32 ? filter.AcceptChar(uc, n) : filter.Accept(key.GetKeyCode(), n);
 }
 
+// Enter in a dialog's field: what a click on the dialog's default button does.
+void PressDefaultButton(wxWindow* field) {
+    auto* top = wxDynamicCast(wxGetTopLevelParent(field), wxTopLevelWindow);
+    wxWindow* button = top ? top->GetDefaultItem() : nullptr;
+    if (!button || !button->IsEnabled()) return;
+    wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+    click.SetEventObject(button);
+    button->ProcessWindowEvent(click);
+}
+
 void BindKeys(wxWindow* window, wxTextEntry* entry, const KeyFilter& filter, bool enterPresses) {
-    window->Bind(wxEVT_CHAR, [entry, filter, enterPresses](wxKeyEvent& e) {
+    window->Bind(wxEVT_CHAR, [window, entry, filter, enterPresses](wxKeyEvent& e) {
         const int code = e.GetKeyCode();
-        // GTK passes Enter on to the window's default button.
         if (enterPresses && (code == WXK_RETURN || code == WXK_NUMPAD_ENTER)) {
-            e.Skip();
+            PressDefaultButton(window);
             return;
         }
         if (KeyPasses(filter, e, entry->GetLastPosition())) e.Skip();

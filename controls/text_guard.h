@@ -19,7 +19,7 @@ namespace kw {
 class TextGuard {
 public:
     // Attaches to the widget for its lifetime (the guard goes with the widget's GTK object).
-    // enterPresses: Enter goes to the window's default button instead of being swallowed (the
+    // enterPresses: Enter presses the window's default button instead of being swallowed (the
     // fields of a dialog).
     static TextGuard& Attach(wxTextCtrl* text, const KeyFilter& filter, bool enterPresses = false);
     static TextGuard& Attach(wxComboBox* combo, const KeyFilter& filter);

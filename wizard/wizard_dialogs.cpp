@@ -112,22 +112,26 @@ bool WxWizardDialogs::AskOpenPath(const wxString& folder, wxString& path) {
     return true;
 }
 
-bool WxWizardDialogs::AskSaveIntro() {
+bool WxWizardDialogs::AskSaveIntro(const wxString& classesFolder) {
     wxDialog d(parent_, wxID_ANY, U("Zapisywanie klasy"), wxDefaultPosition, wxSize(416, 150),
                wxCAPTION | wxSYSTEM_MENU);
     d.SetBackgroundColour(kLightBlue);
     new wxStaticText(&d, wxID_ANY,
-                     U("Wybierz miejsce do zapisu klasy.\n\nJeśli to system Vista lub Windows 7 to "
-                       "wybierz inne miejsce niz domyślne.\nNp. Moje dokumenty, Pulpit itp."),
+                     U("Wybierz miejsce do zapisu klasy.\n\nKlasy są przechowywane w folderze:"),
                      wxPoint(18, 12));
+    // A long folder name loses its middle, not its end.
+    auto* folder = new wxStaticText(&d, wxID_ANY, "", wxPoint(18, 56), wxSize(380, -1),
+                                    wxST_ELLIPSIZE_MIDDLE | wxST_NO_AUTORESIZE);
+    folder->SetLabelText(classesFolder);
     new wxButton(&d, wxID_OK, U("Wybierz folder"), wxPoint(90, 90));
     new wxButton(&d, wxID_CANCEL, U("Anuluj"), wxPoint(220, 90));
     return d.ShowModal() == wxID_OK;
 }
 
-bool WxWizardDialogs::AskSavePath(const wxString& defaultName, wxString& path) {
-    wxFileDialog d(parent_, U("Zapisywanie klasy"), "", defaultName, U("Pliki ocen (*.kwer)|*.kwer"),
-                   wxFD_SAVE);
+bool WxWizardDialogs::AskSavePath(const wxString& folder, const wxString& defaultName,
+                                  wxString& path) {
+    wxFileDialog d(parent_, U("Zapisywanie klasy"), folder, defaultName,
+                   U("Pliki ocen (*.kwer)|*.kwer"), wxFD_SAVE);
     if (d.ShowModal() != wxID_OK) return false;
     path = d.GetPath();
     return true;

@@ -1,6 +1,7 @@
 #include "wizard/wizard_frame.h"
 
 #include <wx/imaglist.h>
+#include <wx/log.h>
 #include <wx/msgdlg.h>
 #include <wx/panel.h>
 #include <wx/stdpaths.h>
@@ -8,6 +9,7 @@
 #include <wx/utils.h>
 
 #include "app/core.h"
+#include "app/error_report.h"
 #include "app/program.h"
 #include "resources/bitmaps.h"
 #include "wizard/wizard_model.h"
@@ -26,9 +28,22 @@ wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 const char kWebPage[] = "https://www.kwerlo.pl/";
 
+// Opens an address in the browser; when that fails the teacher gets the program's own message
+// instead of the toolkit's.
+void Open(const wxString& address, const wxString& shown) {
+    bool opened;
+    {
+        wxLogNull quiet;
+        opened = wxLaunchDefaultBrowser(address);
+    }
+    if (!opened) ErrorReport::Report(kCannotOpen, shown);
+}
+
 // A help page shipped next to the program, as a properly escaped file address.
 void OpenHelp(const char* page) {
-    wxLaunchDefaultBrowser(wxFileName::FileNameToURL(wxFileName(ProgramFolder() + "/help/" + page)));
+    const wxFileName file(ProgramFolder() + "/help/" + page);
+    if (file.FileExists()) Open(wxFileName::FileNameToURL(file), file.GetFullPath());
+    else ErrorReport::Report(kCannotOpen, file.GetFullPath());
 }
 
 }  // namespace
@@ -124,7 +139,7 @@ void WizardFrame::OnButton(wxCommandEvent& e) {
                          U(KWERLO_TITLE " - O programie"), wxOK | wxCENTRE, this);
             break;
         case 3: OpenHelp("flash/main_menu.htm"); break;
-        case 5: wxLaunchDefaultBrowser(kWebPage); break;
+        case 5: Open(kWebPage, kWebPage); break;
         case 6: OpenHelp("szk_faq.htm"); break;
         case 7:
             if (model_.UninstallRequested()) {

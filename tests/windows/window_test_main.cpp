@@ -6,6 +6,7 @@
 #include <wx/app.h>
 
 #include "app/compact_style.h"
+#include "app/locale_setup.h"
 #include "support/test_support.h"
 #include "window_fixture.h"
 
@@ -30,6 +31,7 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+    kw::UseUtf8Locale();
     ::testing::InitGoogleTest(&argc, argv);
     wxApp::SetInstance(new TestApp);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) return 1;

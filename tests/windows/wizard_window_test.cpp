@@ -185,4 +185,12 @@ TEST_F(WizardWindow, TheEditorShowsTheCurrentAssessment) {
     EXPECT_TRUE(frame().IsShown());
 }
 
+TEST_F(WizardWindow, HeadersShowTheClassNameAsTyped) {
+    dialogs.classNames.push_back(U("Kowalska & Nowak 2a"));
+    Click(8);
+    for (kw::WindowHeader* header : {&frame().Header(), &program->Editor()->Header(),
+                                     &program->Preview()->Header()})
+        EXPECT_EQ(header->ClassName()->GetLabelText(), U("Kowalska & Nowak 2a"));
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "app/assertion.h"
 #include "app/messages.h"
+#include "app/utf8.h"
 
 namespace kw {
 namespace {
@@ -16,8 +17,6 @@ int Find(const wxString& text, wxUniChar c, int from) {
         if (text[i] == c) return i;
     return -1;
 }
-
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 bool IsSpace(wxUniChar c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 

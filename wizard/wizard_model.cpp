@@ -10,6 +10,7 @@
 #include "app/error_report.h"
 #include "app/messages.h"
 #include "app/program.h"
+#include "app/utf8.h"
 #include "controls/registry.h"
 #include "klasa/klasa.h"
 
@@ -17,8 +18,6 @@ namespace kw {
 namespace {
 
 constexpr size_t kMaxClassName = 30;
-
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 void Warn(const char* text) {
     TheMessages().Show(U(text), U("Ostrzeżenie"), Buttons::Ok, Icon::Warning);

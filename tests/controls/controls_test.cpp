@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app_state.h"
+#include "app/utf8.h"
 #include "controls/composer.h"
 #include "controls/key_filter.h"
 #include "controls/phrase_controls.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
 // A fresh registry and an open class with a current pupil and assessment.
 class ControlsTest : public ::testing::Test {

@@ -8,13 +8,15 @@
 #include <wx/stockitem.h>
 #include <wx/timer.h>
 
+#include "app/utf8.h"
 #include "wizard/wizard_dialogs.h"
 #include "window_fixture.h"
 
 namespace {
 
+using kw::U;
+
 using kwtest::WizardWindow;
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 wxDialog* ShownDialog() {
     for (wxWindow* w : wxTopLevelWindows)

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "app/core.h"
+#include "app/utf8.h"
 #include "controls/registry.h"
 #include "controls/value_controls.h"
 #include "oc/editor_frame.h"
@@ -16,8 +17,9 @@
 
 namespace {
 
+using kw::U;
+
 using kwtest::WizardWindow;
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 // After GTK has inserted text, its iterator must still be valid: a buffer changed inside the
 // insert handler makes GTK warn here (and crash later).

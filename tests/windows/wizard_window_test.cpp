@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -11,6 +10,7 @@
 
 #include "app/app_state.h"
 #include "app/gui_app.h"
+#include "app/utf8.h"
 #include "klasa/klasa.h"
 #include "oc/editor_frame.h"
 #include "print/preview_frame.h"
@@ -18,8 +18,9 @@
 
 namespace {
 
+using kw::U;
+
 using kwtest::WizardWindow;
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 TEST_F(WizardWindow, ATeacherEntersAClassAndItReadsBack) {
     EXPECT_FALSE(Text(104)->IsEnabled()) << "no class yet";

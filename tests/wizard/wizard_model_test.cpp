@@ -4,13 +4,14 @@
 
 #include <deque>
 
+#include "app/utf8.h"
 #include "support/core_fixture.h"
 #include "support/scripted_dialogs.h"
 #include "wizard/wizard_model.h"
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
 class WizardTest : public ::testing::Test {
 protected:

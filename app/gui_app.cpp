@@ -91,14 +91,8 @@ namespace {
 
 // A termination request arrives here in the event loop, where dialogs are safe.
 void OnTermination(int signal) {
-    const wxString caption = wxString::FromUTF8(KWERLO_TITLE " - Błąd wyjątkowy");
-    wxMessageBox(wxString::FromUTF8("Sygnał : ") + ErrorReport::SignalName(signal) +
-                     wxString::FromUTF8("\nProgram zakończony"),
-                 caption, wxOK | wxCENTRE);
-    wxMessageBox(wxString::FromUTF8("Wystąpił wyjątkowy błąd wewnętrzny\nProgram zostanie "
-                                    "zamknięty\nJeśli sytuacja będzie się powtarzać proszę o "
-                                    "kontakt e-mail"),
-                 caption, wxOK | wxCENTRE);
+    wxMessageBox(ErrorReport::SignalText(signal), ErrorReport::SignalCaption(), wxOK | wxCENTRE);
+    wxMessageBox(ErrorReport::SignalClosingText(), ErrorReport::SignalCaption(), wxOK | wxCENTRE);
     std::_Exit(signal);
 }
 

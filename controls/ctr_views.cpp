@@ -10,6 +10,7 @@
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
 
+#include "app/layout.h"
 #include "controls/phrase_controls.h"
 #include "controls/registry.h"
 #include "controls/text_guard.h"
@@ -18,12 +19,11 @@
 namespace kw {
 namespace {
 
+// A model's place on the screen; offset is already on the screen (a box's place in its parent).
 wxPoint Pos(const Rect& r, wxPoint offset = wxPoint(0, 0)) {
-    return wxPoint(r.x + offset.x, r.y + offset.y);
+    return ScaledPoint(r.x, r.y) + offset;
 }
-// Text fields narrower than this cannot show even two digits in the toolkit's theme.
-constexpr int kMinTextWidth = 30;
-wxSize Size(const Rect& r) { return wxSize(r.w, r.h); }
+wxSize Size(const Rect& r) { return ScaledSize(r.x, r.y, r.w, r.h); }
 
 // Programmatic updates of a widget must not come back as the teacher's changes.
 class Guarded : public CtrView {
@@ -308,22 +308,23 @@ wxWindow* ViewSet::Build(CtrBase& c, wxWindow* parent, wxPoint offset) {
         window = w;
         view = std::make_unique<CheckView>(*m, w);
     } else if (auto* m = dynamic_cast<CtrChoice*>(&c)) {
-        auto* w = new wxChoice(parent, wxID_ANY, at, Size(r));
+        auto* w = new wxChoice(parent, wxID_ANY, at, ScaledFieldSize(r.w, r.h));
         window = w;
         view = std::make_unique<ChoiceView>(*m, w);
     } else if (auto* m = dynamic_cast<CtrCombo*>(&c)) {
-        auto* w = new wxComboBox(parent, wxID_ANY, "", at, Size(r), 0, nullptr, wxCB_DROPDOWN);
+        auto* w = new wxComboBox(parent, wxID_ANY, "", at, ScaledFieldSize(r.w, r.h), 0, nullptr,
+                                 wxCB_DROPDOWN);
         window = w;
         view = std::make_unique<ComboView>(*m, w);
     } else if (auto* m = dynamic_cast<CtrText*>(&c)) {
         const long style = m->MultiLine() ? wxTE_MULTILINE : 0;
-        wxSize size = Size(r);
-        if (size.x > 0 && size.x < kMinTextWidth) size.x = kMinTextWidth;
-        auto* w = new wxTextCtrl(parent, wxID_ANY, "", at, size, style);
+        auto* w = new wxTextCtrl(parent, wxID_ANY, "", at,
+                                 m->MultiLine() ? Size(r) : ScaledFieldSize(r.w, r.h), style);
         window = w;
         view = std::make_unique<TextLikeView<wxTextCtrl>>(*m, w);
     } else if (auto* m = dynamic_cast<CtrSpin*>(&c)) {
-        auto* w = new wxSpinCtrl(parent, wxID_ANY, "", at, Size(r), wxSP_ARROW_KEYS, 0, 100, 0);
+        auto* w = new wxSpinCtrl(parent, wxID_ANY, "", at, ScaledFieldSize(r.w, r.h),
+                                 wxSP_ARROW_KEYS, 0, 100, 0);
         window = w;
         view = std::make_unique<SpinView>(*m, w);
     } else if (auto* m = dynamic_cast<CtrBox*>(&c)) {
@@ -358,6 +359,8 @@ wxWindow* ViewSet::Build(CtrBase& c, wxWindow* parent, wxPoint offset) {
     } else {
         return nullptr;  // the hidden holders have no widget
     }
+    if (dynamic_cast<CtrRadio*>(&c) || dynamic_cast<CtrCheck*>(&c)) HugHeight(window);
+    else KeepNeededSize(window);
     widgets_[c.Id()] = window;
     c.AttachView(view.get());
     models_.push_back(&c);

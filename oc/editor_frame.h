@@ -1,13 +1,12 @@
 #pragma once
 // The assessment editor window: the shared header and every page of the editor, built from the
-// editor's control models. Its pages' buttons and gauges grow with the editor itself.
+// editor's control models, with the buttons of the two text modes, the warning of a stale manual
+// text and the previews of the automatic texts.
 
-#include <memory>
-
-#include <wx/frame.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "app/window_header.h"
+#include "app/top_window.h"
 #include "controls/ctr_views.h"
 
 namespace kw {
@@ -15,16 +14,15 @@ namespace kw {
 class Core;
 class WizardModel;
 
-class EditorFrame : public wxFrame {
+class EditorFrame : public TopWindow {
 public:
-    // onBack returns to the wizard; onPrint opens the print preview.
+    // onBack returns to the wizard.
     EditorFrame(Core& core, WizardModel& model, std::function<void()> onBack);
 
     // Shows the modes of the current assessment (when the editor is shown or the current
     // assessment changes).
     void ApplyModes();
     void Update();
-    WindowHeader& Header() { return *header_; }
     ViewSet& Views() { return views_; }
 
 private:
@@ -33,9 +31,10 @@ private:
     Core& core_;
     std::function<void()> onBack_;
     ViewSet views_;
-    std::unique_ptr<WindowHeader> header_;
     wxTextCtrl* behaviourPreview_ = nullptr;
     wxTextCtrl* educationPreview_ = nullptr;
+    wxStaticText* behaviourStale_ = nullptr;
+    wxStaticText* educationStale_ = nullptr;
 };
 
 }  // namespace kw

@@ -3,14 +3,14 @@
 #include <wx/bmpbuttn.h>
 
 #include "app/core.h"
+#include "app/layout.h"
+#include "app/utf8.h"
 #include "klasa/klasa.h"
 #include "resources/bitmaps.h"
 #include "wizard/wizard_model.h"
 
 namespace kw {
 namespace {
-
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 const char kKreskaTip[] =
     "wpisz (kreska) jeśli ma być kreska, (puste) jeśli pole ma zostać puste";
@@ -30,7 +30,7 @@ void FillList(wxListCtrl* list, const std::vector<std::vector<wxString>>& rows, 
 }
 
 wxPanel* ButtonPanel(wxWindow* page) {
-    auto* p = new wxPanel(page, wxID_ANY, wxPoint(620, 0), wxSize(165, 417));
+    auto* p = new wxPanel(page, wxID_ANY, ScaledPoint(620, 0), ScaledSize(165, 417));
     p->SetBackgroundColour(page->GetBackgroundColour());
     return p;
 }
@@ -38,11 +38,13 @@ wxPanel* ButtonPanel(wxWindow* page) {
 }  // namespace
 
 void AddLabels(wxWindow* page, std::initializer_list<PageLabel> labels) {
-    for (const PageLabel& l : labels) new wxStaticText(page, wxID_ANY, U(l.text), wxPoint(l.x, l.y));
+    for (const PageLabel& l : labels)
+        new wxStaticText(page, wxID_ANY, U(l.text), ScaledPoint(l.x, l.y));
 }
 
-wxWindow* AddButton(wxWindow* parent, int id, const char* bitmap, int x, int y, const char* tip) {
-    auto* b = new wxBitmapButton(parent, id, NamedBitmap(bitmap), wxPoint(x, y), wxSize(140, 25),
+wxBitmapButton* AddButton(wxWindow* parent, int id, const char* bitmap, int x, int y,
+                          const char* tip) {
+    auto* b = new wxBitmapButton(parent, id, NamedBitmap(bitmap), ScaledPoint(x, y), ScaledSize(140, 25),
                                  wxBU_AUTODRAW | wxBORDER_NONE);
     b->SetName(BitmapCaption(bitmap));
     if (tip) b->SetToolTip(U(tip));
@@ -89,7 +91,7 @@ PupilsPageView::PupilsPageView(wxPanel* page, Core& core, ViewSet& views, Wizard
                      {"Ilość godzin opuszczonych: ", 4, 228},
                      {"W tym nieusprawiedliwionych:", 188, 228}, {"Tytuł listu", 4, 260},
                      {"Notatki o uczniu ( nie drukowane )", 4, 288}, {"Lista uczniów", 424, 4}});
-    voivodeshipLabel_ = new wxStaticText(page, wxID_ANY, U("Województwo"), wxPoint(4, 104));
+    voivodeshipLabel_ = new wxStaticText(page, wxID_ANY, U("Województwo"), ScaledPoint(4, 104));
     // The place of birth and the PESEL are kept but not shown.
     if (wxWindow* w = views.Widget(205)) w->Hide();
     views.SetToolTip(203, U("Po naciśnięciu klawisza F5 imię zostanie zapamiętane"));
@@ -99,10 +101,10 @@ PupilsPageView::PupilsPageView(wxPanel* page, Core& core, ViewSet& views, Wizard
     views.SetToolTip(215, U("Bieżące notatki o uczniu, które nie pojawiają się na wydrukach"));
     ApplyVisibility(false);
 
-    list_ = new wxListCtrl(page, wxID_ANY, wxPoint(424, 24), wxSize(189, 393),
+    list_ = new wxListCtrl(page, wxID_ANY, ScaledPoint(424, 24), ScaledSize(189, 393),
                            wxLC_REPORT | wxLC_SINGLE_SEL | wxBORDER_SUNKEN);
-    list_->InsertColumn(0, "Nr", wxLIST_FORMAT_LEFT, 25);
-    list_->InsertColumn(1, "Nazwisko", wxLIST_FORMAT_LEFT, 160);
+    list_->InsertColumn(0, "Nr", wxLIST_FORMAT_LEFT, Scaled(25));
+    list_->InsertColumn(1, "Nazwisko", wxLIST_FORMAT_LEFT, Scaled(160));
     list_->SetToolTip(U("Lista wszystkich uczniów aktualnej klasy ( numer w dzienniku oraz nazwisko )"));
     list_->Bind(wxEVT_LIST_ITEM_SELECTED, [this](wxListEvent& e) {
         if (!updating_ && e.GetIndex() != model_.PupilRow()) model_.SelectPupilRow(static_cast<int>(e.GetIndex()));
@@ -148,11 +150,11 @@ AssessmentsPageView::AssessmentsPageView(wxPanel* page, Core& core, ViewSet& vie
                             "(obszerność)"));
     views.SetToolTip(306, U("Nazwa oceny powinna zawierać czas lub okoliczności jej sporządzenia"));
     views.SetToolTip(307, U("Bieżące notatki o ocenie, które nie będą znajdować się na wydruku"));
-    list_ = new wxListCtrl(page, wxID_ANY, wxPoint(4, 100), wxSize(609, 221),
+    list_ = new wxListCtrl(page, wxID_ANY, ScaledPoint(4, 100), ScaledSize(609, 221),
                            wxLC_REPORT | wxLC_SINGLE_SEL | wxBORDER_SUNKEN);
-    list_->InsertColumn(0, "Nr", wxLIST_FORMAT_LEFT, 25);
-    list_->InsertColumn(1, "Rodzaj", wxLIST_FORMAT_LEFT, 150);
-    list_->InsertColumn(2, "Nazwa", wxLIST_FORMAT_LEFT, 400);
+    list_->InsertColumn(0, "Nr", wxLIST_FORMAT_LEFT, Scaled(25));
+    list_->InsertColumn(1, "Rodzaj", wxLIST_FORMAT_LEFT, Scaled(150));
+    list_->InsertColumn(2, "Nazwa", wxLIST_FORMAT_LEFT, Scaled(400));
     list_->Bind(wxEVT_LIST_ITEM_SELECTED, [this](wxListEvent& e) {
         if (!updating_ && e.GetIndex() != model_.AssessmentRow())
             model_.SelectAssessmentRow(static_cast<int>(e.GetIndex()));

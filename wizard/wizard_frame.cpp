@@ -8,9 +8,13 @@
 #include <wx/filename.h>
 #include <wx/utils.h>
 
+#include "app/colours.h"
+#include "app/caption_fit.h"
 #include "app/core.h"
 #include "app/error_report.h"
+#include "app/layout.h"
 #include "app/program.h"
+#include "app/utf8.h"
 #include "resources/bitmaps.h"
 #include "wizard/wizard_model.h"
 
@@ -22,9 +26,6 @@ wxString ProgramFolder() {
 
 namespace {
 
-const wxColour kLightBlue(191, 219, 255);
-const wxColour kOrange(255, 187, 100);
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 const char kWebPage[] = "https://www.kwerlo.pl/";
 
@@ -50,22 +51,18 @@ void OpenHelp(const char* page) {
 
 WizardFrame::WizardFrame(Core& core, WizardModel& model, std::function<void()> onEdit,
                          std::function<void()> onClose)
-    : wxFrame(nullptr, wxID_ANY, KWERLO_TITLE, wxDefaultPosition, wxSize(800, 586),
-              wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX),
+    : TopWindow(model),
       core_(core),
       model_(model),
       onEdit_(std::move(onEdit)),
       onClose_(std::move(onClose)) {
-    SetIcon(ProgramIcon());
-    // The layout is in pixels for a small dialog font; the children inherit it.
-    SetFont(wxFont(wxFontInfo(8).Family(wxFONTFAMILY_SWISS)));
     auto* top = new wxPanel(this, wxID_ANY);
-    top->SetBackgroundColour(kLightBlue);
-    header_ = std::make_unique<WindowHeader>(top, model_);
+    AddHeader(top);
 
-    notebook_ = new wxNotebook(top, 2, wxPoint(0, 32), wxSize(794, 449), 0, "notebook");
-    notebook_->SetBackgroundColour(kLightBlue);
-    auto* images = new wxImageList(81, 24, true);
+    notebook_ = new wxNotebook(top, 2, ScaledPoint(0, 32), ScaledSize(794, 449), 0, "notebook");
+    notebook_->SetBackgroundColour(LightBlue());
+    const wxSize tab = NamedBitmap("bmp_wiz_nb_klasa").GetSize();
+    auto* images = new wxImageList(tab.x, tab.y, true);
     images->Add(NamedBitmap("bmp_wiz_nb_klasa"));
     images->Add(NamedBitmap("bmp_wiz_nb_uczn"));
     images->Add(NamedBitmap("bmp_wiz_nb_oceny"));
@@ -73,20 +70,20 @@ WizardFrame::WizardFrame(Core& core, WizardModel& model, std::function<void()> o
     wxPanel* pages[3];
     for (int i = 0; i < 3; ++i) {
         pages[i] = new wxPanel(notebook_, wxID_ANY);
-        pages[i]->SetBackgroundColour(kLightBlue);
+        pages[i]->SetBackgroundColour(LightBlue());
         notebook_->AddPage(pages[i], "", i == 0, i);
     }
     class_ = std::make_unique<ClassPageView>(pages[0], core_, views_);
     pupils_ = std::make_unique<PupilsPageView>(pages[1], core_, views_, model_);
     assessments_ = std::make_unique<AssessmentsPageView>(pages[2], core_, views_, model_);
 
-    auto* bottom = new wxPanel(top, wxID_ANY, wxPoint(4, 480), wxSize(785, 69));
-    bottom->SetBackgroundColour(kLightBlue);
+    auto* bottom = new wxPanel(top, wxID_ANY, ScaledPoint(4, 480), ScaledSize(785, 69));
+    bottom->SetBackgroundColour(LightBlue());
     AddButton(bottom, 1, "bmp_wiz_down_koniec", 620, 40,
               "Jeśli informacja w  klasie była modyfikowana zapisuje ją na dysku i zamyka program");
     wxWindow* about = AddButton(bottom, 2, "bmp_wiz_down_about", 620, 12,
                                 "Pokazuje nazwę i wersję programu");
-    about->SetBackgroundColour(kOrange);
+    about->SetBackgroundColour(Orange());
     AddButton(bottom, 3, "bmp_wiz_down_samoucz", 440, 12,
               "Pokazuje krok po kroku jak wykonać typowe zadania");
     AddButton(bottom, 5, "bmp_wiz_down_www", 280, 40,
@@ -104,13 +101,14 @@ WizardFrame::WizardFrame(Core& core, WizardModel& model, std::function<void()> o
     model_.SetFocusClassNumber([this] {
         if (wxWindow* w = views_.Widget(102)) w->SetFocus();
     });
+    FitCaptions(this);
     built_ = true;
     Update();
     Centre();
 }
 
 void WizardFrame::Update() {
-    header_->Update();
+    Header().Update();
     pupils_->Update();
     assessments_->Update();
 }

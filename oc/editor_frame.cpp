@@ -4,9 +4,12 @@
 #include <wx/stattext.h>
 
 #include "app/caption_fit.h"
+#include "app/colours.h"
 #include "app/core.h"
+#include "app/help_pages.h"
 #include "app/layout.h"
 #include "app/utf8.h"
+#include "resources/bitmaps.h"
 #include "wizard/wizard_model.h"
 
 namespace kw {
@@ -67,12 +70,28 @@ wxStaticText* StaleLabel(wxWindow* manual) {
 
 }  // namespace
 
-EditorFrame::EditorFrame(Core& core, WizardModel& model, std::function<void()> onBack)
-    : TopWindow(model), core_(core), onBack_(std::move(onBack)) {
+EditorFrame::EditorFrame(Core& core, WizardModel& model, std::function<void()> onBack,
+                         std::function<void()> onPrint)
+    : TopWindow(model), core_(core), onBack_(std::move(onBack)), onPrint_(std::move(onPrint)) {
     EditorModel& editor = core_.Editor();
     wxWindow* panel = views_.Build(editor.Panel(), this);
     panel->SetSize(GetClientSize());
     AddHeader(panel);
+    wxWindow* tutorial = AddBitmapButton(panel, 3, "bmp_oc_down_samoucz", 50, 516,
+                                         "Pokazuje krok po kroku jak wykonać typowe zadania");
+    tutorial->SetBackgroundColour(Orange());
+    AddBitmapButton(panel, 4, "bmp_oc_down_wydruk", 210, 516,
+                    "Przejście do okna podglądu wydruku i drukowania");
+    AddBitmapButton(panel, 1, "bmp_oc_down_koniec", 370, 516,
+                    "Przechodzi do okna edycji danych klasy, uczniów i rodzaju oceny");
+    panel->Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) {
+        switch (e.GetId()) {
+            case 1: if (onBack_) onBack_(); break;
+            case 3: OpenTutorial(); break;
+            case 4: if (onPrint_) onPrint_(); break;
+            default: e.Skip(); break;
+        }
+    });
 
     BehaviourPage& behaviour = editor.Behaviour();
     if (wxWindow* manual = views_.Widget(11005)) {

@@ -16,8 +16,9 @@ class WizardModel;
 
 class EditorFrame : public TopWindow {
 public:
-    // onBack returns to the wizard.
-    EditorFrame(Core& core, WizardModel& model, std::function<void()> onBack);
+    // onBack returns to the wizard, onPrint goes on to the print preview.
+    EditorFrame(Core& core, WizardModel& model, std::function<void()> onBack,
+                std::function<void()> onPrint);
 
     // Shows the modes of the current assessment (when the editor is shown or the current
     // assessment changes).
@@ -29,7 +30,7 @@ private:
     void ShowPreview(wxTextCtrl* field, const wxString& text, std::pair<int, int> mark);
 
     Core& core_;
-    std::function<void()> onBack_;
+    std::function<void()> onBack_, onPrint_;
     ViewSet views_;
     wxTextCtrl* behaviourPreview_ = nullptr;
     wxTextCtrl* educationPreview_ = nullptr;

@@ -17,7 +17,10 @@ namespace {
 const wxColour kButtonFace(255, 150, 30);
 const wxColour kButtonEdge(205, 100, 10);
 
-enum class Glyph { Plus, Minus, Open, Save, Cross, Check, Pencil, Broom, Copy, Info, Book, Globe, Question, Bin, Exit };
+enum class Glyph {
+    Plus, Minus, Open, Save, Cross, Check, Pencil, Broom, Copy, Info, Book, Globe, Question, Bin,
+    Exit, Print, Back
+};
 
 struct Named {
     const char* caption;
@@ -43,6 +46,9 @@ const std::map<wxString, Named>& Table() {
         {"bmp_wiz_down_www", {"Strona WWW", Glyph::Globe, false}},
         {"bmp_wiz_down_faq", {"Pytania ?", Glyph::Question, false}},
         {"bmp_wiz_down_odinst", {"Odinstaluj", Glyph::Bin, false}},
+        {"bmp_oc_down_samoucz", {"Samouczek", Glyph::Book, false}},
+        {"bmp_oc_down_wydruk", {"Wydruk", Glyph::Print, false}},
+        {"bmp_oc_down_koniec", {"Powrót", Glyph::Back, false}},
         {"bmp_comm_ok", {"Ok", Glyph::Check, false}},
         {"bmp_comm_cancel", {"Anuluj", Glyph::Cross, false}},
         {"bmp_wiz_nb_klasa", {"Klasa", Glyph::Plus, true}},
@@ -115,6 +121,16 @@ void DrawGlyph(wxDC& dc, Glyph g, int x, int y) {
             dc.DrawRectangle(x + 3, y + 3, 8, 10);
             dc.DrawLine(x + 1, y + 3, x + 13, y + 3);
             break;
+        case Glyph::Print:
+            dc.DrawRectangle(x + 1, y + 5, 12, 6);
+            dc.DrawRectangle(x + 4, y + 1, 6, 4);
+            dc.DrawLine(x + 4, y + 13, x + 10, y + 13);
+            break;
+        case Glyph::Back:
+            dc.DrawLine(cx - 5, cy, cx + 5, cy);
+            dc.DrawLine(cx - 5, cy, cx - 1, cy - 4);
+            dc.DrawLine(cx - 5, cy, cx - 1, cy + 4);
+            break;
         case Glyph::Exit:
             dc.DrawRectangle(x + 1, y + 1, 7, 12);
             dc.DrawLine(x + 6, cy, x + 13, cy);
@@ -177,6 +193,15 @@ wxBitmap NamedBitmap(const wxString& name) {
 wxString BitmapCaption(const wxString& name) {
     auto it = Table().find(name);
     return it == Table().end() ? wxString() : wxString::FromUTF8(it->second.caption);
+}
+
+wxBitmapButton* AddBitmapButton(wxWindow* parent, int id, const char* bitmap, int x, int y,
+                                const char* tip) {
+    auto* b = new wxBitmapButton(parent, id, NamedBitmap(bitmap), ScaledPoint(x, y),
+                                 ScaledSize(140, 25), wxBU_AUTODRAW | wxBORDER_NONE);
+    b->SetName(BitmapCaption(bitmap));
+    if (tip) b->SetToolTip(wxString::FromUTF8(tip));
+    return b;
 }
 
 wxIcon ProgramIcon() {

@@ -42,15 +42,6 @@ void AddLabels(wxWindow* page, std::initializer_list<PageLabel> labels) {
         new wxStaticText(page, wxID_ANY, U(l.text), ScaledPoint(l.x, l.y));
 }
 
-wxBitmapButton* AddButton(wxWindow* parent, int id, const char* bitmap, int x, int y,
-                          const char* tip) {
-    auto* b = new wxBitmapButton(parent, id, NamedBitmap(bitmap), ScaledPoint(x, y), ScaledSize(140, 25),
-                                 wxBU_AUTODRAW | wxBORDER_NONE);
-    b->SetName(BitmapCaption(bitmap));
-    if (tip) b->SetToolTip(U(tip));
-    return b;
-}
-
 ClassPageView::ClassPageView(wxPanel* page, Core& core, ViewSet& views) {
     views.BuildChildren(core.ClassPage().Page(), page);
     AddLabels(page, {{"Rok szkolny", 4, 12}, {"Numer klasy", 181, 12}, {"Sufiks klasy", 316, 12},
@@ -77,9 +68,9 @@ ClassPageView::ClassPageView(wxPanel* page, Core& core, ViewSet& views) {
         option->Hide();  // stored with the class, never shown
     }
     wxPanel* buttons = ButtonPanel(page);
-    AddButton(buttons, 8, "bmp_wiz_klasa_nowa", 12, 24, "Tworzy nową klasę o podanej nazwie");
-    AddButton(buttons, 9, "bmp_wiz_klasa_odczyt", 12, 64, "Odczytuje klasę z komputera");
-    AddButton(buttons, 10, "bmp_wiz_klasa_zapisz", 12, 104, "Zapisuje aktualną klasę w komputerze ");
+    AddBitmapButton(buttons, 8, "bmp_wiz_klasa_nowa", 12, 24, "Tworzy nową klasę o podanej nazwie");
+    AddBitmapButton(buttons, 9, "bmp_wiz_klasa_odczyt", 12, 64, "Odczytuje klasę z komputera");
+    AddBitmapButton(buttons, 10, "bmp_wiz_klasa_zapisz", 12, 104, "Zapisuje aktualną klasę w komputerze ");
 }
 
 PupilsPageView::PupilsPageView(wxPanel* page, Core& core, ViewSet& views, WizardModel& model)
@@ -110,8 +101,8 @@ PupilsPageView::PupilsPageView(wxPanel* page, Core& core, ViewSet& views, Wizard
         if (!updating_ && e.GetIndex() != model_.PupilRow()) model_.SelectPupilRow(static_cast<int>(e.GetIndex()));
     });
     wxPanel* buttons = ButtonPanel(page);
-    AddButton(buttons, 12, "bmp_wiz_uczniowie_nowy", 12, 24, "Dodaje nowego ucznia do listy uczniów");
-    deleteButton_ = AddButton(buttons, 13, "bmp_wiz_uczniowie_usun", 12, 64,
+    AddBitmapButton(buttons, 12, "bmp_wiz_uczniowie_nowy", 12, 24, "Dodaje nowego ucznia do listy uczniów");
+    deleteButton_ = AddBitmapButton(buttons, 13, "bmp_wiz_uczniowie_usun", 12, 64,
                               "Usuwa dane osobowe oraz wszystkie oceny aktualnie wybranego ucznia");
 }
 
@@ -160,19 +151,19 @@ AssessmentsPageView::AssessmentsPageView(wxPanel* page, Core& core, ViewSet& vie
             model_.SelectAssessmentRow(static_cast<int>(e.GetIndex()));
     });
     wxPanel* buttons = ButtonPanel(page);
-    AddButton(buttons, 14, "bmp_wiz_oceny_nowa", 12, 24,
+    AddBitmapButton(buttons, 14, "bmp_wiz_oceny_nowa", 12, 24,
               "Dodaje nową ocenę do listy dla aktualnego ucznia (rodzaj oceny wybrany przy jej "
               "tworzeniu można później w każdej chwili zmienić)");
-    AddButton(buttons, 15, "bmp_wiz_oceny_powiel", 12, 64,
+    AddBitmapButton(buttons, 15, "bmp_wiz_oceny_powiel", 12, 64,
               "Kopiuje informację (oprócz jej numeru, rodzaju i nazwy) z aktualnie zaznaczonej oceny "
               "do nowo tworzonej.\nFunkcję wykorzystuje się przy tworzeniu kolejnej oceny dla tego "
               "samego ucznia\n(wtedy wystarczy wprowadzić jedynie małe poprawki by była już gotowa)");
-    currentOnly_.push_back(AddButton(buttons, 16, "bmp_wiz_oceny_edyt", 12, 104,
+    currentOnly_.push_back(AddBitmapButton(buttons, 16, "bmp_wiz_oceny_edyt", 12, 104,
                                      "Pojawia się okno edycji oceny z którego mozna przejść do "
                                      "podglądu drukowania"));
-    currentOnly_.push_back(AddButton(buttons, 17, "bmp_wiz_oceny_wyczysc", 12, 144,
+    currentOnly_.push_back(AddBitmapButton(buttons, 17, "bmp_wiz_oceny_wyczysc", 12, 144,
                                      "Usuwa wszystkie dane oceny oprócz jej numeru, nazwy i rodzaju"));
-    currentOnly_.push_back(AddButton(buttons, 18, "bmp_wiz_oceny_usun", 12, 184, "Usuwa całą ocenę z listy"));
+    currentOnly_.push_back(AddBitmapButton(buttons, 18, "bmp_wiz_oceny_usun", 12, 184, "Usuwa całą ocenę z listy"));
 }
 
 void AssessmentsPageView::Update() {

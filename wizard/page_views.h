@@ -2,7 +2,6 @@
 // The three wizard pages on screen: the widgets of their fields (made by the control views),
 // their labels, tool tips, lists and bitmap buttons.
 
-#include <wx/bmpbuttn.h>
 #include <wx/listctrl.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
@@ -20,9 +19,6 @@ struct PageLabel {
     int x, y;
 };
 void AddLabels(wxWindow* page, std::initializer_list<PageLabel> labels);
-// A bitmap button of 140 x 25 whose click goes to the frame (or dialog) under its window id.
-wxBitmapButton* AddButton(wxWindow* parent, int id, const char* bitmap, int x, int y,
-                          const char* tip);
 
 class ClassPageView {
 public:

@@ -15,7 +15,7 @@
 #include "controls/composer.h"
 #include "controls/key_filter.h"
 #include "controls/text_guard.h"
-#include "wizard/page_views.h"
+#include "resources/bitmaps.h"
 
 namespace kw {
 namespace {
@@ -51,8 +51,8 @@ public:
 
     // OK runs check; the dialog ends only when it says so.
     void Buttons(int okX, int cancelX, int y, std::function<bool()> check) {
-        wxBitmapButton* ok = AddButton(this, wxID_OK, "bmp_comm_ok", okX, y, nullptr);
-        AddButton(this, wxID_CANCEL, "bmp_comm_cancel", cancelX, y, nullptr);
+        wxBitmapButton* ok = AddBitmapButton(this, wxID_OK, "bmp_comm_ok", okX, y, nullptr);
+        AddBitmapButton(this, wxID_CANCEL, "bmp_comm_cancel", cancelX, y, nullptr);
         ok->SetDefault();
         ok->Bind(wxEVT_BUTTON, [this, check](wxCommandEvent&) {
             if (check()) EndModal(wxID_OK);

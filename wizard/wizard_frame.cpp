@@ -1,17 +1,14 @@
 #include "wizard/wizard_frame.h"
 
 #include <wx/imaglist.h>
-#include <wx/log.h>
 #include <wx/msgdlg.h>
 #include <wx/panel.h>
-#include <wx/stdpaths.h>
-#include <wx/filename.h>
 #include <wx/utils.h>
 
-#include "app/colours.h"
 #include "app/caption_fit.h"
+#include "app/colours.h"
 #include "app/core.h"
-#include "app/error_report.h"
+#include "app/help_pages.h"
 #include "app/layout.h"
 #include "app/program.h"
 #include "app/utf8.h"
@@ -19,35 +16,6 @@
 #include "wizard/wizard_model.h"
 
 namespace kw {
-
-wxString ProgramFolder() {
-    return wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
-}
-
-namespace {
-
-
-const char kWebPage[] = "https://www.kwerlo.pl/";
-
-// Opens an address in the browser; when that fails the teacher gets the program's own message
-// instead of the toolkit's.
-void Open(const wxString& address, const wxString& shown) {
-    bool opened;
-    {
-        wxLogNull quiet;
-        opened = wxLaunchDefaultBrowser(address);
-    }
-    if (!opened) ErrorReport::Report(kCannotOpen, shown);
-}
-
-// A help page shipped next to the program, as a properly escaped file address.
-void OpenHelp(const char* page) {
-    const wxFileName file(ProgramFolder() + "/help/" + page);
-    if (file.FileExists()) Open(wxFileName::FileNameToURL(file), file.GetFullPath());
-    else ErrorReport::Report(kCannotOpen, file.GetFullPath());
-}
-
-}  // namespace
 
 WizardFrame::WizardFrame(Core& core, WizardModel& model, std::function<void()> onEdit,
                          std::function<void()> onClose)
@@ -79,19 +47,19 @@ WizardFrame::WizardFrame(Core& core, WizardModel& model, std::function<void()> o
 
     auto* bottom = new wxPanel(top, wxID_ANY, ScaledPoint(4, 480), ScaledSize(785, 69));
     bottom->SetBackgroundColour(LightBlue());
-    AddButton(bottom, 1, "bmp_wiz_down_koniec", 620, 40,
+    AddBitmapButton(bottom, 1, "bmp_wiz_down_koniec", 620, 40,
               "Jeśli informacja w  klasie była modyfikowana zapisuje ją na dysku i zamyka program");
-    wxWindow* about = AddButton(bottom, 2, "bmp_wiz_down_about", 620, 12,
+    wxWindow* about = AddBitmapButton(bottom, 2, "bmp_wiz_down_about", 620, 12,
                                 "Pokazuje nazwę i wersję programu");
     about->SetBackgroundColour(Orange());
-    AddButton(bottom, 3, "bmp_wiz_down_samoucz", 440, 12,
+    AddBitmapButton(bottom, 3, "bmp_wiz_down_samoucz", 440, 12,
               "Pokazuje krok po kroku jak wykonać typowe zadania");
-    AddButton(bottom, 5, "bmp_wiz_down_www", 280, 40,
+    AddBitmapButton(bottom, 5, "bmp_wiz_down_www", 280, 40,
               "Otwiera stronę internetową programu, na której znajdują się odpowiedzi na "
               "najczęściej zadawane pytania (FAQ), oraz nowe uaktualnienia programu zawierające "
               "sugerowane przez Państwa zmiany ułatwiające pracę");
-    AddButton(bottom, 6, "bmp_wiz_down_faq", 280, 12, nullptr);
-    AddButton(bottom, 7, "bmp_wiz_down_odinst", 110, 40,
+    AddBitmapButton(bottom, 6, "bmp_wiz_down_faq", 280, 12, nullptr);
+    AddBitmapButton(bottom, 7, "bmp_wiz_down_odinst", 110, 40,
               "Usuwa program (oprócz zapisanych klas) z komputera - konieczne przed instalacją "
               "nowszej wersji programu");
 
@@ -136,9 +104,9 @@ void WizardFrame::OnButton(wxCommandEvent& e) {
                            "Podstawowej"),
                          U(KWERLO_TITLE " - O programie"), wxOK | wxCENTRE, this);
             break;
-        case 3: OpenHelp("flash/main_menu.htm"); break;
-        case 5: Open(kWebPage, kWebPage); break;
-        case 6: OpenHelp("szk_faq.htm"); break;
+        case 3: OpenTutorial(); break;
+        case 5: OpenWebPage(); break;
+        case 6: OpenQuestions(); break;
         case 7:
             if (model_.UninstallRequested()) {
                 // Arguments as a list: no shell sees the folder's name.

@@ -44,7 +44,4 @@ private:
     bool built_ = false;
 };
 
-// The folder of the running executable, where the help pages and the uninstall script lie.
-wxString ProgramFolder();
-
 }  // namespace kw

@@ -172,6 +172,29 @@ TEST_F(WizardWindow, PageChangeNeedsAClassNumber) {
               U("Brak numeru klasy. Wybierz klasę: pierwsza, druga lub trzecia"));
 }
 
+TEST_F(WizardWindow, TheEditorLeadsToThePreviewAndBackToTheWizard) {
+    NewClassWithOneAssessment();
+    Click(16);
+    kw::EditorFrame* editor = program->Editor();
+    auto press = [&](wxWindow* top, int id) {
+        wxWindow* button = top->FindWindow(id);
+        ASSERT_NE(button, nullptr) << id;
+        wxCommandEvent e(wxEVT_BUTTON, id);
+        e.SetEventObject(button);
+        button->GetEventHandler()->ProcessEvent(e);
+        Pump();
+    };
+    press(editor, 4);
+    EXPECT_TRUE(program->Preview()->IsShown());
+    EXPECT_FALSE(editor->IsShown());
+    program->Preview()->Close();
+    Pump();
+    EXPECT_TRUE(editor->IsShown()) << "the preview goes back to the editor";
+    press(editor, 1);
+    EXPECT_TRUE(frame().IsShown());
+    EXPECT_FALSE(editor->IsShown());
+}
+
 TEST_F(WizardWindow, TheEditorShowsTheCurrentAssessment) {
     NewClassWithOneAssessment();
     Click(16);

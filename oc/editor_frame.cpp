@@ -59,15 +59,6 @@ wxStaticText* Label(wxWindow* parent, const char* text, int x, int y) {
     return new wxStaticText(parent, wxID_ANY, U(text), ScaledPoint(x, y));
 }
 
-// "Tekst oceny ręcznej jest nieaktualny", shown while the manual text is older than the
-// automatic one.
-wxStaticText* StaleLabel(wxWindow* manual) {
-    wxStaticText* label = Label(manual, "Tekst oceny ręcznej jest nieaktualny", 334, 4);
-    label->SetForegroundColour(*wxRED);
-    label->Hide();
-    return label;
-}
-
 }  // namespace
 
 EditorFrame::EditorFrame(Core& core, WizardModel& model, std::function<void()> onBack,
@@ -94,25 +85,11 @@ EditorFrame::EditorFrame(Core& core, WizardModel& model, std::function<void()> o
     });
 
     BehaviourPage& behaviour = editor.Behaviour();
-    if (wxWindow* manual = views_.Widget(11005)) {
-        Button(manual, "Uaktualnij ocenę ręczną na podstawie oceny automatycznej", 12, kRefreshTip,
-               [this, &behaviour] {
-                   behaviour.RefreshBehaviourManual();
-                   Update();
-               });
-        behaviourStale_ = StaleLabel(manual);
-        Button(manual, "Przejście do edycji automatycznej", 596, kToAutomaticTip,
-               [this, &behaviour] {
-                   behaviour.SwitchToAutomatic();
-                   Update();
-               });
-        Label(manual, "Punkty z zachowania", 618, 256);
-    }
+    behaviourStale_ = AddModeControls(
+        11005, 11007, 596, [&behaviour] { behaviour.RefreshBehaviourManual(); },
+        [&behaviour] { behaviour.SwitchToAutomatic(); }, [&behaviour] { behaviour.SwitchToManual(); });
+    if (wxWindow* manual = views_.Widget(11005)) Label(manual, "Punkty z zachowania", 618, 256);
     if (wxWindow* automatic = views_.Widget(11007)) {
-        Button(automatic, "Przejście do edycji ręcznej", 596, kToManualTip, [this, &behaviour] {
-            behaviour.SwitchToManual();
-            Update();
-        });
         Label(automatic, "Dodatkowy tekst własny oceny automatycznej z zachowania", 0, 292);
         behaviourPreview_ = Preview(automatic);
     }
@@ -123,18 +100,10 @@ EditorFrame::EditorFrame(Core& core, WizardModel& model, std::function<void()> o
                                "do 100"));
 
     EducationPage& education = editor.Education();
+    educationStale_ = AddModeControls(
+        12005, 12007, 646, [&education] { education.RefreshEducationManual(); },
+        [&education] { education.SwitchToAutomatic(); }, [&education] { education.SwitchToManual(); });
     if (wxWindow* manual = views_.Widget(12005)) {
-        Button(manual, "Uaktualnij ocenę ręczną na podstawie oceny automatycznej", 12, kRefreshTip,
-               [this, &education] {
-                   education.RefreshEducationManual();
-                   Update();
-               });
-        educationStale_ = StaleLabel(manual);
-        Button(manual, "Przejście do edycji automatycznej", 596, kToAutomaticTip,
-               [this, &education] {
-                   education.SwitchToAutomatic();
-                   Update();
-               });
         Label(manual, "Punkty z :", 556, 264);
         static const char* const kPointLabels[] = {
             "Mówienia", "Słuchania", "Czytania", "Pisania", "Matematyki",
@@ -142,13 +111,7 @@ EditorFrame::EditorFrame(Core& core, WizardModel& model, std::function<void()> o
         for (int i = 0; i < kChartAreas; ++i)
             Label(manual, kPointLabels[i], i < 4 ? 452 : 580, 296 + 28 * (i % 4));
     }
-    if (wxWindow* automatic = views_.Widget(12007)) {
-        Button(automatic, "Przejście do edycji ręcznej", 646, kToManualTip, [this, &education] {
-            education.SwitchToManual();
-            Update();
-        });
-        educationPreview_ = Preview(automatic);
-    }
+    if (wxWindow* automatic = views_.Widget(12007)) educationPreview_ = Preview(automatic);
     views_.SetToolTip(12006, U(kManualTextTip));
     for (int a = 0; a < kAreaCount; ++a) {
         const AreaInfo& area = education.Area(a).Info();
@@ -160,6 +123,30 @@ EditorFrame::EditorFrame(Core& core, WizardModel& model, std::function<void()> o
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
         if (onBack_) onBack_();
     });
+}
+
+wxStaticText* EditorFrame::AddModeControls(int manualId, int automaticId, int toManualX,
+                                           std::function<void()> refresh,
+                                           std::function<void()> toAutomatic,
+                                           std::function<void()> toManual) {
+    auto then = [this](std::function<void()> action) {
+        return [this, action] {
+            action();
+            Update();
+        };
+    };
+    wxStaticText* stale = nullptr;
+    if (wxWindow* manual = views_.Widget(manualId)) {
+        Button(manual, "Uaktualnij ocenę ręczną na podstawie oceny automatycznej", 12, kRefreshTip,
+               then(refresh));
+        stale = Label(manual, "Tekst oceny ręcznej jest nieaktualny", 334, 4);
+        stale->SetForegroundColour(*wxRED);
+        stale->Hide();
+        Button(manual, "Przejście do edycji automatycznej", 596, kToAutomaticTip, then(toAutomatic));
+    }
+    if (wxWindow* automatic = views_.Widget(automaticId))
+        Button(automatic, "Przejście do edycji ręcznej", toManualX, kToManualTip, then(toManual));
+    return stale;
 }
 
 void EditorFrame::ShowPreview(wxTextCtrl* field, const wxString& text, std::pair<int, int> mark) {

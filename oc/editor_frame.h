@@ -27,6 +27,11 @@ public:
     ViewSet& Views() { return views_; }
 
 private:
+    // The buttons of a page with the two text modes (refresh the manual text, to automatic, to
+    // manual, each followed by Update) and its red label for a stale manual text, returned.
+    wxStaticText* AddModeControls(int manualId, int automaticId, int toManualX,
+                                  std::function<void()> refresh, std::function<void()> toAutomatic,
+                                  std::function<void()> toManual);
     void ShowPreview(wxTextCtrl* field, const wxString& text, std::pair<int, int> mark);
 
     Core& core_;

@@ -70,7 +70,8 @@ ClassPageView::ClassPageView(wxPanel* page, Core& core, ViewSet& views) {
     wxPanel* buttons = ButtonPanel(page);
     AddBitmapButton(buttons, 8, "bmp_wiz_klasa_nowa", 12, 24, "Tworzy nową klasę o podanej nazwie");
     AddBitmapButton(buttons, 9, "bmp_wiz_klasa_odczyt", 12, 64, "Odczytuje klasę z komputera");
-    AddBitmapButton(buttons, 10, "bmp_wiz_klasa_zapisz", 12, 104, "Zapisuje aktualną klasę w komputerze ");
+    AddBitmapButton(buttons, 10, "bmp_wiz_klasa_zapisz", 12, 104,
+                    "Zapisuje aktualną klasę w komputerze ");
 }
 
 PupilsPageView::PupilsPageView(wxPanel* page, Core& core, ViewSet& views, WizardModel& model)
@@ -101,9 +102,11 @@ PupilsPageView::PupilsPageView(wxPanel* page, Core& core, ViewSet& views, Wizard
         if (!updating_ && e.GetIndex() != model_.PupilRow()) model_.SelectPupilRow(static_cast<int>(e.GetIndex()));
     });
     wxPanel* buttons = ButtonPanel(page);
-    AddBitmapButton(buttons, 12, "bmp_wiz_uczniowie_nowy", 12, 24, "Dodaje nowego ucznia do listy uczniów");
-    deleteButton_ = AddBitmapButton(buttons, 13, "bmp_wiz_uczniowie_usun", 12, 64,
-                              "Usuwa dane osobowe oraz wszystkie oceny aktualnie wybranego ucznia");
+    AddBitmapButton(buttons, 12, "bmp_wiz_uczniowie_nowy", 12, 24,
+                    "Dodaje nowego ucznia do listy uczniów");
+    deleteButton_ = AddBitmapButton(
+        buttons, 13, "bmp_wiz_uczniowie_usun", 12, 64,
+        "Usuwa dane osobowe oraz wszystkie oceny aktualnie wybranego ucznia");
 }
 
 void PupilsPageView::ApplyVisibility(bool option123) {
@@ -152,18 +155,21 @@ AssessmentsPageView::AssessmentsPageView(wxPanel* page, Core& core, ViewSet& vie
     });
     wxPanel* buttons = ButtonPanel(page);
     AddBitmapButton(buttons, 14, "bmp_wiz_oceny_nowa", 12, 24,
-              "Dodaje nową ocenę do listy dla aktualnego ucznia (rodzaj oceny wybrany przy jej "
-              "tworzeniu można później w każdej chwili zmienić)");
+                    "Dodaje nową ocenę do listy dla aktualnego ucznia (rodzaj oceny wybrany przy jej "
+                    "tworzeniu można później w każdej chwili zmienić)");
     AddBitmapButton(buttons, 15, "bmp_wiz_oceny_powiel", 12, 64,
-              "Kopiuje informację (oprócz jej numeru, rodzaju i nazwy) z aktualnie zaznaczonej oceny "
-              "do nowo tworzonej.\nFunkcję wykorzystuje się przy tworzeniu kolejnej oceny dla tego "
-              "samego ucznia\n(wtedy wystarczy wprowadzić jedynie małe poprawki by była już gotowa)");
+                    "Kopiuje informację (oprócz jej numeru, rodzaju i nazwy) z aktualnie "
+                    "zaznaczonej oceny do nowo tworzonej.\nFunkcję wykorzystuje się przy "
+                    "tworzeniu kolejnej oceny dla tego samego ucznia\n(wtedy wystarczy "
+                    "wprowadzić jedynie małe poprawki by była już gotowa)");
     currentOnly_.push_back(AddBitmapButton(buttons, 16, "bmp_wiz_oceny_edyt", 12, 104,
-                                     "Pojawia się okno edycji oceny z którego mozna przejść do "
-                                     "podglądu drukowania"));
+                                           "Pojawia się okno edycji oceny z którego mozna "
+                                           "przejść do podglądu drukowania"));
     currentOnly_.push_back(AddBitmapButton(buttons, 17, "bmp_wiz_oceny_wyczysc", 12, 144,
-                                     "Usuwa wszystkie dane oceny oprócz jej numeru, nazwy i rodzaju"));
-    currentOnly_.push_back(AddBitmapButton(buttons, 18, "bmp_wiz_oceny_usun", 12, 184, "Usuwa całą ocenę z listy"));
+                                           "Usuwa wszystkie dane oceny oprócz jej numeru, "
+                                           "nazwy i rodzaju"));
+    currentOnly_.push_back(
+        AddBitmapButton(buttons, 18, "bmp_wiz_oceny_usun", 12, 184, "Usuwa całą ocenę z listy"));
 }
 
 void AssessmentsPageView::Update() {

@@ -48,20 +48,20 @@ WizardFrame::WizardFrame(Core& core, WizardModel& model, std::function<void()> o
     auto* bottom = new wxPanel(top, wxID_ANY, ScaledPoint(4, 480), ScaledSize(785, 69));
     bottom->SetBackgroundColour(LightBlue());
     AddBitmapButton(bottom, 1, "bmp_wiz_down_koniec", 620, 40,
-              "Jeśli informacja w  klasie była modyfikowana zapisuje ją na dysku i zamyka program");
+                    "Jeśli informacja w  klasie była modyfikowana zapisuje ją na dysku i zamyka program");
     wxWindow* about = AddBitmapButton(bottom, 2, "bmp_wiz_down_about", 620, 12,
-                                "Pokazuje nazwę i wersję programu");
+                                      "Pokazuje nazwę i wersję programu");
     about->SetBackgroundColour(Orange());
     AddBitmapButton(bottom, 3, "bmp_wiz_down_samoucz", 440, 12,
-              "Pokazuje krok po kroku jak wykonać typowe zadania");
+                    "Pokazuje krok po kroku jak wykonać typowe zadania");
     AddBitmapButton(bottom, 5, "bmp_wiz_down_www", 280, 40,
-              "Otwiera stronę internetową programu, na której znajdują się odpowiedzi na "
-              "najczęściej zadawane pytania (FAQ), oraz nowe uaktualnienia programu zawierające "
-              "sugerowane przez Państwa zmiany ułatwiające pracę");
+                    "Otwiera stronę internetową programu, na której znajdują się odpowiedzi na "
+                    "najczęściej zadawane pytania (FAQ), oraz nowe uaktualnienia programu "
+                    "zawierające sugerowane przez Państwa zmiany ułatwiające pracę");
     AddBitmapButton(bottom, 6, "bmp_wiz_down_faq", 280, 12, nullptr);
     AddBitmapButton(bottom, 7, "bmp_wiz_down_odinst", 110, 40,
-              "Usuwa program (oprócz zapisanych klas) z komputera - konieczne przed instalacją "
-              "nowszej wersji programu");
+                    "Usuwa program (oprócz zapisanych klas) z komputera - konieczne przed "
+                    "instalacją nowszej wersji programu");
 
     Bind(wxEVT_BUTTON, &WizardFrame::OnButton, this);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Exit(); });

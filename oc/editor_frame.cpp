@@ -112,6 +112,17 @@ EditorFrame::EditorFrame(Core& core, WizardModel& model, std::function<void()> o
             Label(manual, kPointLabels[i], i < 4 ? 452 : 580, 296 + 28 * (i % 4));
     }
     if (wxWindow* automatic = views_.Widget(12007)) educationPreview_ = Preview(automatic);
+    if (wxWindow* marks = views_.Widget(editor.Marks().Page().Id())) {
+        Label(marks, "Religia", 56, 52);
+        Label(marks, "Etyka", 56, 82);
+    }
+    for (int id : {editor.Marks().Religion().Id(), editor.Marks().Ethics().Id()})
+        views_.SetToolTip(id, U("Wybierz (puste) jeśli miejsce na ocene ma zostać puste lub "
+                                "(kreska) gdy ma być tam kreska"));
+    for (FreeTextPage* page : {&editor.Achievements(), &editor.Additional(), &editor.Other(),
+                               &editor.Individual()})
+        if (wxWindow* panel = views_.Widget(page->Page().Id()))
+            new wxStaticText(panel, wxID_ANY, page->Heading(), ScaledPoint(348, 28));
     views_.SetToolTip(12006, U(kManualTextTip));
     for (int a = 0; a < kAreaCount; ++a) {
         const AreaInfo& area = education.Area(a).Info();

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include <glib.h>
+#include <wx/clipbrd.h>
 #include <wx/dialog.h>
 #include <wx/stockitem.h>
 #include <wx/timer.h>
@@ -97,6 +98,37 @@ TEST_F(Dialogs, EnterConfirmsTheNewClassPupilAndAssessment) {
     EXPECT_EQ(number, "3");
     EXPECT_EQ(assessment, "Roczna");
     EXPECT_EQ(kind, 0);
+}
+
+// A name pasted into the new-class dialog: what a file name cannot hold is dropped, the rest cut
+// to 30 characters, and Enter takes it.
+TEST_F(Dialogs, APastedClassNameIsCleanedAndCut) {
+    kw::WxWizardDialogs wx(&frame());
+    if (wxTheClipboard->Open()) {
+        wxTheClipboard->SetData(new wxTextDataObject(
+            U("Anna/Nowak: klasa 3.c ☺ i jeszcze bardzo długi dopisek")));
+        wxTheClipboard->Close();
+    }
+    wxString name;
+    wxTheApp->CallAfter([this] {
+        wxDialog* d = ShownDialog();
+        ASSERT_NE(d, nullptr);
+        ASSERT_TRUE(Focus(Fields(d).at(0)));
+        wxUIActionSimulator sim;
+        sim.Char('v', wxMOD_CONTROL);
+        wxTextCtrl* field = Fields(d).at(0);
+        for (int i = 0; i < 200 && field->GetValue().empty(); ++i) wxTheApp->Yield(true);
+        sim.Char(WXK_RETURN);
+    });
+    wxTimer guard;
+    guard.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+        if (wxDialog* d = ShownDialog()) d->EndModal(wxID_CANCEL);
+    });
+    guard.StartOnce(60000);
+    ASSERT_TRUE(wx.AskClassName(name));
+    // 30 characters, the last a space that the dialog trims.
+    EXPECT_EQ(name, U("AnnaNowak klasa 3c  i jeszcze"));
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(Dialogs, EnterWithAnEmptyFieldKeepsTheDialogOpen) {

@@ -21,9 +21,21 @@ Core::Core() {
     g_core = this;
     SetRegistry(&registry_);
     print_ = std::make_unique<PrintOptions>();
+    checks_ = std::make_unique<PrePrintChecks>(*this);
     editor_ = std::make_unique<EditorModel>();
+    // The checks measure printed text: they run once the front end has installed its metrics.
+    editor_->SetSpaceCheck([this](bool shown) {
+        Klasa* klasa = OpenClass();
+        if (!InstalledTextMetrics() || !klasa || !klasa->CurrentAssessment()) return false;
+        checks_->AssessmentCheck(assessmentFields_->Kind().Selection(),
+                                 CheckFlags{shown, shown, false});
+        return true;
+    });
     WizardHandlers handlers;
     handlers.contextChanged = [this] { editor_->ContextChanged(); };
+    handlers.quietCheck = [this] {
+        if (InstalledTextMetrics() && OpenClass()) checks_->FrontCheck(CheckFlags{});
+    };
     wizardPanel_ = std::make_unique<CtrPanel>(1, 0, Rect{});
     {
         ParentScope inPanel(*wizardPanel_);

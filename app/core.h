@@ -10,6 +10,7 @@
 
 #include "controls/registry.h"
 #include "oc/editor_model.h"
+#include "print/checks.h"
 #include "print/print_options.h"
 #include "wizard/wizard_fields.h"
 
@@ -45,6 +46,7 @@ public:
 
     ControlRegistry& Registry() { return registry_; }
     PrintOptions& Print() { return *print_; }
+    PrePrintChecks& Checks() { return *checks_; }
     EditorModel& Editor() { return *editor_; }
     ClassFields& ClassPage() { return *classFields_; }
     PupilFields& PupilPage() { return *pupilFields_; }
@@ -55,6 +57,7 @@ public:
 private:
     ControlRegistry registry_;
     std::unique_ptr<PrintOptions> print_;
+    std::unique_ptr<PrePrintChecks> checks_;
     std::unique_ptr<EditorModel> editor_;
     std::unique_ptr<CtrPanel> wizardPanel_;
     std::unique_ptr<CtrNotebook> wizardNotebook_;

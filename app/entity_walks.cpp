@@ -176,6 +176,24 @@ std::vector<Ocena*> AssessmentsNewestFirst(const Uczen& pupil) {
     return out;
 }
 
+wxString StoredAssessmentNumber(const Ocena& assessment) {
+    wxString number;
+    assessment.Get_txt(kAssessmentNumberHolder, 0, number);
+    return number;
+}
+
+int StoredAssessmentKind(const Ocena& assessment) {
+    // As loading does: the kind text of the holder when it names a kind, else the stored choice.
+    wxString text;
+    assessment.Get_txt(kAssessmentKindHolder, 0, text);
+    const std::vector<wxString>& kinds = words::AssessmentKinds();
+    for (size_t i = 0; i < kinds.size() && !text.empty(); ++i)
+        if (kinds[i] == text) return static_cast<int>(i);
+    int32_t chosen = -1;
+    if (!assessment.Get_num(kAssessmentKind, 0, chosen)) return -1;
+    return chosen >= 0 && chosen < static_cast<int32_t>(kinds.size()) ? chosen : -1;
+}
+
 void ClearAssessmentControls(bool enable) {
     LoadingGuard loading;
     for (CtrBase* c : TheRegistry().All()) {

@@ -42,6 +42,11 @@ long LeadingNumber(const wxString& text);
 // The pupil's assessments by number, highest first (the order of the lists and selectors).
 std::vector<Ocena*> AssessmentsNewestFirst(const Uczen& pupil);
 
+// The number text and the kind (0..2, -1 for none) that loading the assessment would give, read
+// from its records alone.
+wxString StoredAssessmentNumber(const Ocena& assessment);
+int StoredAssessmentKind(const Ocena& assessment);
+
 // Every assessment-level control empty and enabled or disabled.
 void ClearAssessmentControls(bool enable);
 

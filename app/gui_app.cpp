@@ -110,6 +110,8 @@ bool App::OnInit() {
     SetSignalHandler(SIGTERM, OnTermination);
     SetSignalHandler(SIGINT, OnTermination);
     SetMessages(&messages_);
+    metrics_ = PangoTextMetrics::Create(nullptr);
+    InstallTextMetrics(metrics_.get());
     wxInitAllImageHandlers();
     InstallCompactStyle();
     wxToolTip::SetAutoPop(20000);
@@ -120,6 +122,7 @@ bool App::OnInit() {
 
 int App::OnExit() {
     program_.reset();
+    InstallTextMetrics(nullptr);
     SetMessages(nullptr);
     return wxApp::OnExit();
 }

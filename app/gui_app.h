@@ -9,6 +9,7 @@
 #include "app/core.h"
 #include "app/error_report.h"
 #include "app/wx_messages.h"
+#include "print/pango_metrics.h"
 #include "wizard/wizard_dialogs.h"
 #include "wizard/wizard_model.h"
 
@@ -66,6 +67,8 @@ private:
     void OnEndSession(wxCloseEvent& e);
 
     WxMessages messages_;
+    // What the space checks and the gauges measure printed text with.
+    std::unique_ptr<PangoTextMetrics> metrics_;
     std::unique_ptr<Program> program_;
     wxDECLARE_EVENT_TABLE();
 };

@@ -2,10 +2,10 @@
 
 #include <wx/filename.h>
 #include <wx/log.h>
-#include <wx/stdpaths.h>
 #include <wx/utils.h>
 
 #include "app/error_report.h"
+#include "app/shipped_data.h"
 
 namespace kw {
 namespace {
@@ -25,16 +25,12 @@ void Open(const wxString& address, const wxString& shown) {
 
 // A help page shipped next to the program, as a properly escaped file address.
 void OpenHelp(const char* page) {
-    const wxFileName file(ProgramFolder() + "/help/" + page);
+    const wxFileName file(ShippedDataFolder() + "/help/" + page);
     if (file.FileExists()) Open(wxFileName::FileNameToURL(file), file.GetFullPath());
     else ErrorReport::Report(kCannotOpen, file.GetFullPath());
 }
 
 }  // namespace
-
-wxString ProgramFolder() {
-    return wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
-}
 
 void OpenTutorial() { OpenHelp("flash/main_menu.htm"); }
 void OpenQuestions() { OpenHelp("szk_faq.htm"); }

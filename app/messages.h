@@ -6,8 +6,9 @@
 
 namespace kw {
 
-// YesNoCancelNoDefault: the same buttons with No as the default (for questions that delete).
-enum class Buttons { Ok, YesNo, YesNoCancel, YesNoCancelNoDefault };
+// The NoDefault kinds have No as the default button (questions that delete, or print despite
+// problems).
+enum class Buttons { Ok, YesNo, YesNoNoDefault, YesNoCancel, YesNoCancelNoDefault };
 enum class Answer { Ok, Yes, No, Cancel };
 enum class Icon { None, Information, Warning, Error, Question };
 

@@ -9,6 +9,7 @@ Answer WxMessages::Show(const wxString& text, const wxString& caption, Buttons b
     switch (buttons) {
         case Buttons::Ok: style |= wxOK; break;
         case Buttons::YesNo: style |= wxYES_NO; break;
+        case Buttons::YesNoNoDefault: style |= wxYES_NO | wxNO_DEFAULT; break;
         case Buttons::YesNoCancel: style |= wxYES_NO | wxCANCEL; break;
         case Buttons::YesNoCancelNoDefault: style |= wxYES_NO | wxCANCEL | wxNO_DEFAULT; break;
     }

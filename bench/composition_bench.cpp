@@ -10,11 +10,9 @@
 
 #include <wx/init.h>
 
-#include "app/app_state.h"
 #include "app/core.h"
-#include "app/entity_walks.h"
+#include "bench/full_assessment.h"
 #include "controls/token.h"
-#include "klasa/klasa.h"
 
 namespace {
 
@@ -24,27 +22,8 @@ struct Fixture {
     kw::Core core;
     wxString raw;
     Fixture() {
-        core.NewClass();
-        kw::Uczen* p = kw::OpenClass()->AddPupil();
-        kw::SelectPupil(p);
-        kw::SelectAssessment(p->AddAssessment());
-        kw::ClearAssessmentControls(true);
-        core.ClassPage().ClassNumber().Select(1);
-        core.PupilPage().Sex().Select(0);
-        core.AssessmentPage().Kind().Select(1);
-        for (kw::CtrBase* c : core.Editor().Behaviour().Catalogue().PhraseControls()) {
-            if (auto* r = dynamic_cast<kw::CtrRadioGroup*>(c)) r->Select(0);
-            if (auto* g = dynamic_cast<kw::CtrCheckGroup*>(c)) g->SetBits(-1);
-        }
+        kwbench::TickEverything(core, 1);
         raw = core.Editor().Behaviour().Catalogue().Text();
-        kw::EducationPage& education = core.Editor().Education();
-        for (int a = 0; a < kw::kAreaCount; ++a)
-            for (kw::CtrBase* c : education.Area(a).Controls().PhraseControls()) {
-                if (auto* r = dynamic_cast<kw::CtrRadioGroup*>(c)) r->Select(0);
-                if (auto* g = dynamic_cast<kw::CtrCheckGroup*>(c)) g->SetBits(-1);
-                if (auto* h = dynamic_cast<kw::CtrChoice*>(c)) h->Select(1);
-                if (auto* k = dynamic_cast<kw::CtrCheck*>(c)) k->SetOn(c->Id() != 17101 && c->Id() != 17107);
-            }
     }
 };
 

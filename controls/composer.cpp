@@ -1,5 +1,7 @@
 #include "controls/composer.h"
 
+#include <string>
+
 #include "app/app_state.h"
 #include "controls/ctr_base.h"
 #include "controls/registry.h"
@@ -19,36 +21,42 @@ void EndSentence(wxString& text) {
 }
 
 wxString ParagraphMark() {
+    static const wxString mark(kParagraphMark);
     const int kind = TheToken().Context().kind;
-    return kind == 1 || kind == 2 ? wxString(kParagraphMark) : wxString();
+    return kind == 1 || kind == 2 ? mark : wxString();
 }
 
 void JoinConjunctions(wxString& text, int mode) {
     Token& token = TheToken();
     token.CheckClear();
     if (text.empty()) return;
+    // One pass: sentences are found in the text as it came, and the result is built beside it,
+    // so that no insertion moves the rest of the text.
+    wxString out;
+    out.reserve(text.length() + 64);
+    size_t copied = 0;  // text[0, copied) is in out
     size_t start = 0;
-    size_t dot = text.find('.', 1);
-    while (dot != wxString::npos) {
-        const size_t amp = text.find_last_of('&', dot - 1);
-        if (amp != wxString::npos && amp >= start) {
+    for (size_t dot = text.find('.', 1); dot != wxString::npos; dot = text.find('.', dot + 1)) {
+        size_t amp = dot;
+        while (amp > start && text[amp - 1] != '&') --amp;
+        if (amp > start) {
+            --amp;
             // Only the phrases of this sentence decide: a phrase without points counts as 0.
-            const wxString after = text.substr(amp + 1, dot - amp - 1);
-            const int right = token.SignClass(after, 0);
+            const int right = token.SignClass(text.substr(amp + 1, dot - amp - 1), 0);
             const wxString before = text.substr(start, amp - start);
             const size_t mark = before.find_last_of('[');
             const int left = mark == wxString::npos ? 0 : token.SignClass(before, static_cast<int>(mark));
-            text.erase(amp, 1);
-            wxString conj;
-            if (mode == -1) conj = (left < 0) == (right < 0) ? " i " : ",ale ";
-            else if (mode == 1) conj = " i ";
-            text.insert(amp, conj);
-            dot = dot - 1 + conj.length();
+            out.append(text, copied, amp - copied);
+            if (mode == -1) out += (left < 0) == (right < 0) ? wxS(" i ") : wxS(",ale ");
+            else if (mode == 1) out += wxS(" i ");
+            copied = amp + 1;
         }
         start = dot;
-        dot = text.find('.', dot + 1);
     }
-    text.Replace("&", ",");
+    out.append(text, copied, wxString::npos);
+    for (wxString::iterator it = out.begin(); it != out.end(); ++it)
+        if (*it == '&') *it = ',';
+    text.swap(out);
 }
 
 void Trim(wxString& text) {
@@ -61,20 +69,34 @@ void Trim(wxString& text) {
     text = text.substr(first, last - first + 1);
 }
 
+namespace {
+bool TakesSpaceAfter(wchar_t c) {
+    return c == L'!' || c == L';' || c == L':' || c == L',' || c == L'.' || c == L'?';
+}
+}  // namespace
+
 void Respace(wxString& text) {
     Trim(text);
-    if (text.length() < 4) return;
-    static const wxString punctuation = "!;:,.?";
-    for (size_t i = 0; i + 1 < text.length(); ++i) {
-        if (punctuation.find(text[i]) != wxString::npos) {
-            text.insert(i + 1, " ");
-            ++i;
+    const size_t n = text.length();
+    if (n < 4) return;
+    // Built beside the text in one pass: a space after each punctuation mark but the last
+    // character, and no space after a space.
+    const wxWX2WCbuf source = text.wc_str();
+    const wchar_t* in = source;
+    std::wstring buffer(2 * n, L' ');  // at most one space after each character
+    wchar_t* out = &buffer[0];
+    size_t length = 0;
+    wchar_t previous = 0;
+    for (size_t i = 0; i < n; ++i) {
+        const wchar_t c = in[i];
+        if (c != L' ' || previous != L' ') out[length++] = c;
+        previous = c;
+        if (i + 1 < n && TakesSpaceAfter(c)) {
+            out[length++] = L' ';
+            previous = L' ';
         }
     }
-    for (size_t i = 0; i + 1 < text.length();) {
-        if (text[i] == ' ' && text[i + 1] == ' ') text.erase(i, 1);
-        else ++i;
-    }
+    text = wxString(out, length);
 }
 
 std::pair<int, int> ChangeRange(const wxString& oldText, const wxString& newText) {
@@ -89,7 +111,7 @@ std::pair<int, int> ChangeRange(const wxString& oldText, const wxString& newText
 
 wxString WithoutParagraphs(const wxString& plain) {
     wxString text = plain;
-    text.Replace("(akapit)", "");
+    text.Replace(wxS("(akapit)"), wxString());
     Respace(text);
     return text;
 }

@@ -1,11 +1,30 @@
 #include "controls/ctr_base.h"
 
+#include <algorithm>
+
 #include "app/app_state.h"
 #include "app/assertion.h"
 #include "controls/registry.h"
 #include "klasa/klasa.h"
 
 namespace kw {
+
+namespace {
+uint64_t g_clock = 0;
+}  // namespace
+
+void CtrBase::Touch() const { lastChange_ = ++g_clock; }
+
+ChangeWatch::ChangeWatch(const CtrBase& root) {
+    controls_.push_back(&root);
+    for (CtrBase* c : TheRegistry().Walk(root)) controls_.push_back(c);
+}
+
+uint64_t ChangeWatch::Latest() const {
+    uint64_t latest = 0;
+    for (const CtrBase* c : controls_) latest = std::max(latest, c->LastChange());
+    return latest;
+}
 
 CtrBase::CtrBase(int id, uint32_t flags, Rect rect, Callback callback)
     : id_(id), flags_(flags), rect_(rect), callback_(std::move(callback)) {

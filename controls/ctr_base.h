@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include <wx/string.h>
 
@@ -45,6 +46,12 @@ public:
     virtual void SetEnabled(bool enabled) = 0;
 };
 
+// A stored control's whole value, to be put back exactly after the controls were borrowed.
+struct CtrValue {
+    int32_t number = 0;
+    wxString text;
+};
+
 class CtrBase {
 public:
     using Callback = std::function<void()>;
@@ -71,6 +78,13 @@ public:
     virtual void SaveScore();
     virtual int ComputeScore();
 
+    // Every stored control keeps and puts back its value; the others have none.
+    virtual CtrValue Keep() const { return {}; }
+    virtual void PutBack(const CtrValue&) {}
+
+    // When the state last changed, on a clock shared by every control (0: never).
+    uint64_t LastChange() const { return lastChange_; }
+
     bool Enabled() const { return enabled_; }
     void AttachView(CtrView* view) { view_ = view; }
     CtrView* View() const { return view_; }
@@ -81,9 +95,13 @@ protected:
     RecordHolder* LevelHolder() const;
     // Sets the modified flag when the control is stored or scored and nothing is loading.
     void MarkChanged() const;
+    // Every change of state ends here: it is stamped, then the widget shows it.
     void Refresh() const {
+        Touch();
         if (view_) view_->Refresh();
     }
+    // Stamps a change the widget does not show.
+    void Touch() const;
     int NotApplicable(const char* operation) const;
 
 private:
@@ -94,6 +112,19 @@ private:
     Callback callback_;
     bool enabled_ = true;
     CtrView* view_ = nullptr;
+    mutable uint64_t lastChange_ = 0;
+};
+
+// The latest change among a control and every control registered below it: what was composed
+// from them is current as long as this stays the same.
+class ChangeWatch {
+public:
+    ChangeWatch() = default;
+    explicit ChangeWatch(const CtrBase& root);
+    uint64_t Latest() const;
+
+private:
+    std::vector<const CtrBase*> controls_;
 };
 
 }  // namespace kw

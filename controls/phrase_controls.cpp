@@ -62,11 +62,14 @@ void CtrRadioGroup::UserSelect(int index) {
     OnChange();
 }
 
-wxString CtrRadioGroup::JoinChoice() const { return HasChoice() ? ChosenPhrase() + "& " : ""; }
-wxString CtrRadioGroup::SentenceChoice() const {
-    return HasChoice() ? ChosenPhrase() + ". " : "";
+// Wide literals: the separators are appended on every composition.
+wxString CtrRadioGroup::JoinChoice() const {
+    return HasChoice() ? ChosenPhrase() + wxS("& ") : wxString();
 }
-wxString CtrRadioGroup::BareChoice() const { return HasChoice() ? ChosenPhrase() : ""; }
+wxString CtrRadioGroup::SentenceChoice() const {
+    return HasChoice() ? ChosenPhrase() + wxS(". ") : wxString();
+}
+wxString CtrRadioGroup::BareChoice() const { return HasChoice() ? ChosenPhrase() : wxString(); }
 
 void CtrRadioGroup::Save() {
     if (RecordHolder* h = LevelHolder()) h->Add_num(Id(), 0, HasChoice() ? chosen_ : -1);
@@ -119,16 +122,19 @@ void CtrCheckGroup::UserToggle(int i) {
     OnChange();
 }
 
-wxString CtrCheckGroup::List(const char* separator) const {
+wxString CtrCheckGroup::List(const wxChar* separator) const {
     wxString out;
     out.reserve(200);
-    for (int i = 0; i < Count(); ++i)
-        if (IsTicked(i)) out += Phrase(i) + separator;
+    for (int i = 0; i < Count(); ++i) {
+        if (!IsTicked(i)) continue;
+        out += Phrase(i);
+        out += separator;
+    }
     return out;
 }
 
-wxString CtrCheckGroup::JoinList() const { return List("& "); }
-wxString CtrCheckGroup::SentenceList() const { return List(". "); }
+wxString CtrCheckGroup::JoinList() const { return List(wxS("& ")); }
+wxString CtrCheckGroup::SentenceList() const { return List(wxS(". ")); }
 wxString CtrCheckGroup::OptionAt(int i) const {
     return AnyTicked() && i >= 0 && i < Count() ? Phrase(i) : wxString();
 }
@@ -167,8 +173,8 @@ void CtrCheck::UserToggle() {
     OnChange();
 }
 
-wxString CtrCheck::JoinBox() const { return on_ ? phrase_ + "& " : ""; }
-wxString CtrCheck::SentenceBox() const { return on_ ? phrase_ + ". " : ""; }
+wxString CtrCheck::JoinBox() const { return on_ ? phrase_ + wxS("& ") : wxString(); }
+wxString CtrCheck::SentenceBox() const { return on_ ? phrase_ + wxS(". ") : wxString(); }
 
 void CtrCheck::Save() {
     if (RecordHolder* h = LevelHolder()) h->Add_num(Id(), 0, on_ ? 1 : 0);

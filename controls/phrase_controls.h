@@ -38,6 +38,8 @@ public:
     void Save() override;
     void Load() override;
     int ComputeScore() override;
+    CtrValue Keep() const override { return {chosen_, {}}; }
+    void PutBack(const CtrValue& v) override { Select(v.number); }
 
 private:
     Phrases options_;
@@ -73,9 +75,11 @@ public:
     void Save() override;
     void Load() override;
     int ComputeScore() override;  // packed accumulator
+    CtrValue Keep() const override { return {static_cast<int32_t>(bits_), {}}; }
+    void PutBack(const CtrValue& v) override { SetBits(v.number); }
 
 private:
-    wxString List(const char* separator) const;
+    wxString List(const wxChar* separator) const;
 
     Phrases options_;
     std::vector<wxString> captions_;
@@ -102,6 +106,8 @@ public:
     void Save() override;
     void Load() override;
     int ComputeScore() override;
+    CtrValue Keep() const override { return {on_ ? 1 : 0, {}}; }
+    void PutBack(const CtrValue& v) override { SetOn(v.number != 0); }
 
 protected:
     bool on_ = false;
@@ -145,6 +151,8 @@ public:
     void Save() override;
     void Load() override;
     int ComputeScore() override;
+    CtrValue Keep() const override { return {selection_, {}}; }
+    void PutBack(const CtrValue& v) override { Select(v.number); }
 
 private:
     Phrases options_;

@@ -1,5 +1,7 @@
 #include "controls/token.h"
 
+#include <algorithm>
+
 #include "app/assertion.h"
 #include "app/messages.h"
 #include "app/utf8.h"
@@ -17,6 +19,8 @@ int Find(const wxString& text, wxUniChar c, int from) {
         if (text[i] == c) return i;
     return -1;
 }
+
+bool IsMarkStart(wxUniChar c) { return c == '[' || c == '<' || c == '{'; }
 
 bool IsSpace(wxUniChar c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
@@ -140,16 +144,18 @@ wxString Token::Gender(const wxString& text, int pos, int mode) {
         Report(U("Brak zamknięcia nawiasu >"));
         return wxString();
     }
+    const int n = static_cast<int>(text.length());
     const int comma = Find(text, ',', open + 1);
     if (comma < 0 || comma > close) {
         Report(U("Brak przecinka po rodzaju męskim\nMusi Wystąpić jeśli nawet nie ma sufiksu dla "
                  "niego np. 'musiał<,a>'"));
         return wxString();
     }
-    const int n = static_cast<int>(text.length());
+    // Only the form itself is searched: the next "/" of the text may lie far beyond it.
     auto splitBetween = [&](int a, int b) {
-        const int slash = Find(text, '/', a + 1);
-        return slash >= 0 && slash < b;
+        for (int k = a + 1; k < b && k < n; ++k)
+            if (text[k] == '/') return true;
+        return false;
     };
     wxString form[2][2];  // [masculine, feminine][second, third]
     auto nested = [&]() { Report(U("Zagnieżdżone nawiasy")); };
@@ -241,32 +247,38 @@ wxString Token::Second(const wxString& text, int pos, int mode) {
 // The walk of Plain and Label: point marks skipped; a gender alternative as the current sex's form
 // (plain) or as "masculine/feminine" (label); a second-person insertion kept in the second person
 // (plain) or dropped (label). A mark without its closing character ends the walk with an empty
-// text; only in a caption does it set the sticky flag.
+// text; only in a caption does it set the sticky flag. Text between marks is copied in runs.
 wxString Token::Render(const wxString& text, bool label) {
     CheckClear();
     wxString out;
-    out.reserve(128);
-    const int n = static_cast<int>(text.length());
-    for (int i = 0; i < n; ++i) {
-        const wxUniChar c = text[i];
+    out.reserve(std::max<size_t>(128, text.length()));
+    const size_t n = text.length();
+    size_t i = 0;
+    while (i < n) {
+        size_t mark = i;
+        while (mark < n && !IsMarkStart(text[mark])) ++mark;
+        if (mark == n) {
+            out.append(text, i, wxString::npos);
+            break;
+        }
+        out.append(text, i, mark - i);
+        const wxUniChar c = text[mark];
+        const int at = static_cast<int>(mark);
         if (c == '<') {
-            out += Gender(text, i, label ? 1 : -1);
-            if (label && !error_) out += '/' + Gender(text, i, 0);
+            out += Gender(text, at, label ? 1 : -1);
+            if (label && !error_) out += '/' + Gender(text, at, 0);
             if (error_) return wxString();
         } else if (c == '{' && !label) {
-            out += Second(text, i, -1);
+            out += Second(text, at, -1);
             if (error_) return wxString();
-        } else if (c != '[' && c != '{') {
-            out += c;
-            continue;
         }
         const char close = c == '[' ? ']' : c == '<' ? '>' : '}';
-        const int j = Find(text, close, i);
+        const int j = Find(text, close, at);
         if (j < 0) {
             Report(wxString::Format(U("Brak zamknięcia nawiasu %c"), close), label);
             return wxString();
         }
-        i = j;
+        i = static_cast<size_t>(j) + 1;
     }
     return out;
 }

@@ -31,6 +31,7 @@ void CtrText::UserSetText(const wxString& text) {
     const wxString fitted = filter_.Fit(text);
     const bool changed = fitted != text_;
     text_ = fitted;
+    if (changed) Touch();
     if (fitted != text) Refresh();  // the widget must show what was kept
     if (changed) OnChange();
 }
@@ -125,7 +126,13 @@ CtrNumber::CtrNumber(int id, uint32_t flags, int32_t initial) : CtrBase(id, flag
 
 void CtrNumber::SetValue(int32_t value) {
     value_ = value;
+    Touch();
     MarkChanged();
+}
+
+void CtrNumber::PutBack(const CtrValue& v) {
+    value_ = v.number;
+    Touch();
 }
 
 void CtrNumber::Save() {
@@ -136,6 +143,7 @@ void CtrNumber::Load() {
     int32_t v = 0;
     if (RecordHolder* h = LevelHolder()) h->Get_num(Id(), 0, v);
     value_ = v;
+    Touch();
 }
 
 CtrString::CtrString(int id, uint32_t flags, const wxString& initial)
@@ -143,7 +151,13 @@ CtrString::CtrString(int id, uint32_t flags, const wxString& initial)
 
 void CtrString::SetText(const wxString& text) {
     text_ = text;
+    Touch();
     MarkChanged();
+}
+
+void CtrString::PutBack(const CtrValue& v) {
+    text_ = v.text;
+    Touch();
 }
 
 void CtrString::Save() {
@@ -154,6 +168,7 @@ void CtrString::Load() {
     wxString t;
     if (RecordHolder* h = LevelHolder()) h->Get_txt(Id(), 0, t);
     text_ = t;
+    Touch();
 }
 
 }  // namespace kw

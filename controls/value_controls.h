@@ -26,6 +26,8 @@ public:
     void Clear() override { SetText(wxString()); }
     void Save() override;
     void Load() override;
+    CtrValue Keep() const override { return {0, text_}; }
+    void PutBack(const CtrValue& v) override { SetText(v.text); }
 
 protected:
     CtrText(int id, uint32_t flags, const wxString& initial, Rect rect, Callback callback,
@@ -68,6 +70,8 @@ public:
     void Load() override;
     void SaveScore() override;
     int ComputeScore() override;
+    CtrValue Keep() const override { return {value_, {}}; }
+    void PutBack(const CtrValue& v) override { SetValue(v.number); }
 
 private:
     int min_, max_, value_;
@@ -85,6 +89,8 @@ public:
     void Enable(bool) override {}
     void Save() override;
     void Load() override;
+    CtrValue Keep() const override { return {value_, {}}; }
+    void PutBack(const CtrValue& v) override;
 
 private:
     int32_t value_;
@@ -102,6 +108,8 @@ public:
     void Enable(bool) override {}
     void Save() override;
     void Load() override;
+    CtrValue Keep() const override { return {0, text_}; }
+    void PutBack(const CtrValue& v) override;
 
 private:
     wxString text_;

@@ -40,24 +40,28 @@ BehaviourPage::BehaviourPage(CtrBase::Callback updateSpace) : updateSpace_(std::
                                              [this] { OwnTextChanged(); }, kTextLimit, 4,
                                              kMarkChars);
     }
-    modes_->Attach(*autoPanel_, *manualPanel_, [this] { ComposeBehaviour(); }, updateSpace_);
+    modes_->Attach(*page_, *autoPanel_, *manualPanel_, [this] { ComposeBehaviour(); },
+                   updateSpace_);
 }
 
 void BehaviourPage::ComposeBehaviour() {
+    if (modes_->Composed()) return;
     automaticText_ = catalogue_->Text();
-    if (Manual()) {
-        sourceText_ = Token::Expand(manualText_->Text());
-        return;
-    }
-    sourceText_ = automaticText_ + Token::Expand(ownText_->Text());
-    modes_->SetPreview(WithoutParagraphs(TheToken().Plain(sourceText_)));
+    sourceText_ = Manual() ? Token::Expand(manualText_->Text())
+                           : automaticText_ + Token::Expand(ownText_->Text());
+    printText_ = modes_->Finish(sourceText_);
 }
 
-wxString BehaviourPage::BehaviourPrintText() {
+const wxString& BehaviourPage::BehaviourPrintText() {
     ComposeBehaviour();
-    wxString text = TheToken().Plain(sourceText_);
-    Respace(text);
-    return text;
+    return printText_;
+}
+
+void BehaviourPage::PutBack(const Kept& kept) {
+    automaticText_ = kept.automatic;
+    sourceText_ = kept.source;
+    printText_ = kept.print;
+    modes_->PutBack(kept.modes);
 }
 
 int BehaviourPage::BehaviourPoints() {

@@ -17,10 +17,11 @@ public:
     // updateSpace: the editor's space measurement (EditorModel::UpdateSpace).
     explicit BehaviourPage(CtrBase::Callback updateSpace);
 
-    // Recomposes the automatic text, sets the source text and, in automatic mode, the preview.
+    // Recomposes the automatic text, sets the source text and, in automatic mode, the preview;
+    // nothing when none of what they depend on changed since the last time.
     void ComposeBehaviour();
     // The finished behaviour text for printing (paragraph marks kept).
-    wxString BehaviourPrintText();
+    const wxString& BehaviourPrintText();
     // 0-100 for the chart: the typed points in manual mode, else the catalogue's score.
     int BehaviourPoints();
 
@@ -53,6 +54,15 @@ public:
     CtrPanel& ManualPanel() { return *manualPanel_; }
     CtrPanel& AutomaticPanel() { return *autoPanel_; }
 
+    // The composed texts and the preview, kept aside while a walk over the class borrows the
+    // controls.
+    struct Kept {
+        wxString automatic, source, print;
+        TextMode::Kept modes;
+    };
+    Kept Keep() const { return {automaticText_, sourceText_, printText_, modes_->Keep()}; }
+    void PutBack(const Kept& kept);
+
 private:
     CtrBase::Callback updateSpace_;
     std::unique_ptr<CtrPanel> page_;
@@ -62,7 +72,7 @@ private:
     std::unique_ptr<CtrSpin> points_;
     std::unique_ptr<BehaviourCatalogue> catalogue_;
 
-    wxString automaticText_, sourceText_;
+    wxString automaticText_, sourceText_, printText_;
 };
 
 }  // namespace kw

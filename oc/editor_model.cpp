@@ -31,10 +31,12 @@ EditorModel::EditorModel() {
     notebook_->AddPage(&achievements_->Page(), U("Szczególne osiągnięcia"));
 }
 
-void EditorModel::UpdateSpace() {
+void EditorModel::UpdateSpace(bool shown) {
     if (Loading()) return;
-    behaviour_->BehaviourPrintText();
-    education_->EducationPrintText();
+    if (!spaceCheck_ || !spaceCheck_(shown)) {
+        behaviour_->BehaviourPrintText();
+        education_->EducationPrintText();
+    }
     if (spaceListener_) spaceListener_();
 }
 

@@ -8,6 +8,7 @@
 #include "oc/behaviour_page.h"
 #include "oc/education_page.h"
 #include "oc/marks_pages.h"
+#include "print/space_gauges.h"
 
 namespace kw {
 
@@ -15,10 +16,16 @@ class EditorModel {
 public:
     EditorModel();
 
-    // Brings the composed texts up to date after a change (nothing while loading). Listeners
-    // (the space gauges) run afterwards.
-    void UpdateSpace();
+    // Brings the composed texts up to date after a change and runs the space check of the
+    // assessment's kind, which sets the gauges (nothing while loading). shown: the editor has just
+    // been shown, so the check reports missing texts and every too-long one. Listeners (the gauges'
+    // views) run afterwards.
+    void UpdateSpace(bool shown = false);
     void SetSpaceListener(std::function<void()> listener) { spaceListener_ = std::move(listener); }
+    // The check UpdateSpace runs; false when it could not run (the texts are then only composed).
+    void SetSpaceCheck(std::function<bool(bool shown)> check) { spaceCheck_ = std::move(check); }
+    const SpaceGauges& Gauges() const { return gauges_; }
+    SpaceGauges& Gauges() { return gauges_; }
     // The class grade, the pupil's sex or the assessment's kind changed.
     void ContextChanged();
 
@@ -40,6 +47,8 @@ private:
     std::unique_ptr<EducationPage> education_;
     std::unique_ptr<FreeTextPage> achievements_, additional_, other_, individual_;
     std::function<void()> spaceListener_;
+    std::function<bool(bool)> spaceCheck_;
+    SpaceGauges gauges_;
 };
 
 }  // namespace kw

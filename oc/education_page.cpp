@@ -54,7 +54,8 @@ EducationPage::EducationPage(CtrBase::Callback updateSpace) : updateSpace_(std::
         for (auto& area : areas_)
             areaNotebook_->AddPage(&area->Panel(), wxString::FromUTF8(area->Info().tab));
     }
-    modes_->Attach(*autoPanel_, *manualPanel_, [this] { ComposeEducation(); }, updateSpace_);
+    modes_->Attach(*page_, *autoPanel_, *manualPanel_, [this] { ComposeEducation(); },
+                   updateSpace_);
 }
 
 EducationArea& EducationPage::ChartArea(int chartIndex) {
@@ -76,20 +77,23 @@ wxString EducationPage::AutomaticEducationText() {
 }
 
 void EducationPage::ComposeEducation() {
+    if (modes_->Composed()) return;
     automaticText_ = AutomaticEducationText();
-    if (Manual()) {
-        sourceText_ = Token::Expand(manualText_->Text());
-        return;
-    }
-    sourceText_ = automaticText_;
-    modes_->SetPreview(WithoutParagraphs(TheToken().Plain(sourceText_)));
+    sourceText_ = Manual() ? Token::Expand(manualText_->Text()) : automaticText_;
+    printText_ = modes_->Finish(sourceText_);
 }
 
-wxString EducationPage::EducationPrintText() {
+const wxString& EducationPage::EducationPrintText() {
     ComposeEducation();
-    wxString text = TheToken().Plain(sourceText_);
-    Respace(text);
-    return text;
+    return printText_;
+}
+
+void EducationPage::PutBack(const Kept& kept) {
+    automaticText_ = kept.automatic;
+    sourceText_ = kept.source;
+    printText_ = kept.print;
+    hasText_ = kept.hasText;
+    modes_->PutBack(kept.modes);
 }
 
 int EducationPage::AreaPoints(int chartIndex) {

@@ -18,8 +18,10 @@ class EducationPage {
 public:
     explicit EducationPage(CtrBase::Callback updateSpace);
 
+    // Recomposes the automatic text, the source text and, in automatic mode, the preview;
+    // nothing when none of what they depend on changed since the last time.
     void ComposeEducation();
-    wxString EducationPrintText();
+    const wxString& EducationPrintText();
     // Chart index 0..7: the typed score in manual mode, else the area's mean score.
     int AreaPoints(int chartIndex);
     bool AreaHasText(int area) const { return hasText_.at(static_cast<size_t>(area)); }
@@ -49,6 +51,18 @@ public:
     CtrPanel& Page() { return *page_; }
     CtrNotebook& Areas() { return *areaNotebook_; }
 
+    // The composed texts and the preview, kept aside while a walk over the class borrows the
+    // controls.
+    struct Kept {
+        wxString automatic, source, print;
+        std::array<bool, kAreaCount> hasText;
+        TextMode::Kept modes;
+    };
+    Kept Keep() const {
+        return {automaticText_, sourceText_, printText_, hasText_, modes_->Keep()};
+    }
+    void PutBack(const Kept& kept);
+
 private:
     // The automatic text of the ten areas, with the has-text flags.
     wxString AutomaticEducationText();
@@ -61,7 +75,7 @@ private:
     std::unique_ptr<CtrNotebook> areaNotebook_;
     std::vector<std::unique_ptr<EducationArea>> areas_;
     std::array<bool, kAreaCount> hasText_{};
-    wxString automaticText_, sourceText_;
+    wxString automaticText_, sourceText_, printText_;
 };
 
 }  // namespace kw

@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/messages.h"
 #include "controls/composer.h"
+#include "controls/token.h"
 
 namespace kw {
 
@@ -32,8 +33,9 @@ bool TextMode::CheckStale() {
     return true;
 }
 
-void TextMode::Attach(CtrPanel& automatic, CtrPanel& manual, std::function<void()> compose,
-                      std::function<void()> updateSpace) {
+void TextMode::Attach(const CtrBase& page, CtrPanel& automatic, CtrPanel& manual,
+                      std::function<void()> compose, std::function<void()> updateSpace) {
+    watch_ = ChangeWatch(page);
     automatic_ = &automatic;
     manual_ = &manual;
     compose_ = std::move(compose);
@@ -63,9 +65,59 @@ void TextMode::SwitchToAutomatic() {
     Apply();
 }
 
-void TextMode::SetPreview(const wxString& text) {
-    previewMark_ = ChangeRange(previewText_, text);
-    previewText_ = text;
+TextMode::ComposeKey TextMode::Key() const {
+    const Token& token = TheToken();
+    const TokenContext ctx = token.Context();
+    ComposeKey key;
+    key.change = watch_.Latest();
+    key.grade = ctx.grade;
+    key.kind = ctx.kind;
+    key.male = ctx.male;
+    key.failed = token.Failed();
+    return key;
+}
+
+wxString TextMode::Finish(const wxString& source) {
+    const wxString plain = TheToken().Plain(source);
+    wxString print = plain;
+    Respace(print);
+    if (!Manual()) {
+        pendingPlain_ = plain;
+        previewPending_ = true;
+    }
+    MarkComposed();
+    return print;
+}
+
+const wxString& TextMode::PreviewText() const {
+    if (previewPending_) {
+        previewPending_ = false;
+        const wxString text = WithoutParagraphs(pendingPlain_);
+        previewMark_ = ChangeRange(previewText_, text);
+        previewText_ = text;
+        pendingPlain_.clear();
+    }
+    return previewText_;
+}
+
+std::pair<int, int> TextMode::PreviewMark() const {
+    PreviewText();
+    return previewMark_;
+}
+
+void TextMode::MarkComposed() {
+    composed_ = Key();
+    hasComposed_ = true;
+}
+
+bool TextMode::Composed() const { return hasComposed_ && composed_ == Key(); }
+
+void TextMode::PutBack(const Kept& kept) {
+    previewPending_ = false;
+    previewText_ = kept.previewText;
+    previewMark_ = kept.previewMark;
+    if (kept.composed) MarkComposed();
+    else hasComposed_ = false;
 }
 
 }  // namespace kw

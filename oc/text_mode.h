@@ -29,19 +29,40 @@ public:
     bool StaleLabelShown() const { return staleLabel_; }
 
     // The page's two panels and its steps: compose (the automatic text and preview) and
-    // updateSpace (the editor's measurement).
-    void Attach(CtrPanel& automatic, CtrPanel& manual, std::function<void()> compose,
-                std::function<void()> updateSpace);
+    // updateSpace (the editor's measurement). The composed texts depend on every control of
+    // page.
+    void Attach(const CtrBase& page, CtrPanel& automatic, CtrPanel& manual,
+                std::function<void()> compose, std::function<void()> updateSpace);
     // Shows the panel of the stored mode and brings it up to date: the automatic text composed,
     // or the manual text checked for staleness.
     void Apply();
     void SwitchToManual();
     void SwitchToAutomatic();
 
-    // Sets the preview to a new text and marks where it changed.
-    void SetPreview(const wxString& text);
-    const wxString& PreviewText() const { return previewText_; }
-    std::pair<int, int> PreviewMark() const { return previewMark_; }
+    // The preview of the last automatic composition, made when first asked for: a walk or an
+    // export that nobody watches spends nothing on it. The marking compares it with the preview
+    // shown before.
+    const wxString& PreviewText() const;
+    std::pair<int, int> PreviewMark() const;
+
+    // The printed text of a composed source text (paragraph marks kept); in automatic mode also
+    // the preview. Both come from one rendering. The page's texts are then composed.
+    wxString Finish(const wxString& source);
+
+    // The page's texts were composed from its controls as they are now: until a control of the
+    // page, the grade, the sex, the kind or a syntax error changes, they need not be composed
+    // again.
+    void MarkComposed();
+    bool Composed() const;
+    // The preview and whether the composed texts were current, to be put back once the controls
+    // are back as they were (a walk over the class borrows them).
+    struct Kept {
+        wxString previewText;
+        std::pair<int, int> previewMark;
+        bool composed;
+    };
+    Kept Keep() const { return {PreviewText(), PreviewMark(), Composed()}; }
+    void PutBack(const Kept& kept);
 
     CtrNumber& Mode() { return *mode_; }
     CtrNumber& ChangedAt() { return *changedAt_; }
@@ -53,9 +74,26 @@ private:
     CtrPanel* automatic_ = nullptr;
     CtrPanel* manual_ = nullptr;
     std::function<void()> compose_, updateSpace_;
-    wxString previewText_;
-    std::pair<int, int> previewMark_{0, 0};
+    mutable wxString previewText_;
+    mutable std::pair<int, int> previewMark_{0, 0};
+    mutable wxString pendingPlain_;  // rendered text whose preview is not made yet
+    mutable bool previewPending_ = false;
     bool staleLabel_ = false;
+
+    // What a composition depends on besides the page's controls.
+    struct ComposeKey {
+        uint64_t change = 0;
+        int grade = -2, kind = -2;
+        bool male = false, failed = false;
+        bool operator==(const ComposeKey& o) const {
+            return change == o.change && grade == o.grade && kind == o.kind && male == o.male &&
+                   failed == o.failed;
+        }
+    };
+    ComposeKey Key() const;
+    ChangeWatch watch_;
+    ComposeKey composed_;
+    bool hasComposed_ = false;
 };
 
 // "changed at" for a change made now: never at or before the last refresh, so that a change in

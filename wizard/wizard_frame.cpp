@@ -11,6 +11,7 @@
 #include "app/help_pages.h"
 #include "app/layout.h"
 #include "app/program.h"
+#include "app/shipped_data.h"
 #include "app/utf8.h"
 #include "resources/bitmaps.h"
 #include "wizard/wizard_model.h"
@@ -110,7 +111,7 @@ void WizardFrame::OnButton(wxCommandEvent& e) {
         case 7:
             if (model_.UninstallRequested()) {
                 // Arguments as a list: no shell sees the folder's name.
-                const wxString script = ProgramFolder() + "/uninstall.sh";
+                const wxString script = ShippedDataFolder() + "/uninstall.sh";
                 const wchar_t* args[] = {L"sh", script.wc_str(), nullptr};
                 wxExecute(args, wxEXEC_ASYNC);
                 if (onClose_) onClose_();

@@ -2,48 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <sys/wait.h>
-
 #include <nlohmann/json.hpp>
 
-#include "support/test_support.h"
+#include "support/cli_runner.h"
 
 namespace {
 
-struct Result {
-    int exit;
-    std::string out, err;
-};
-
-Result RunCli(const std::string& args, const kwtest::TempDir& dir) {
-    const std::string errFile = dir.File("stderr.txt");
-    const std::string cmd = std::string(KWERLO_CLI) + " " + args + " 2>'" + errFile + "'";
-    Result r{-1, "", ""};
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return r;
-    char buf[65536];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    const int status = pclose(p);
-    r.exit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    r.err = kwtest::ReadBytes(errFile);
-    std::remove(errFile.c_str());
-    return r;
-}
-
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
+using Result = kwtest::CliResult;
+using kwtest::Quote;
+using kwtest::RunCli;
 
 const std::string kSample = std::string(KWERLO_TEST_DATA) + "/small_class.json";
 
 // `texts` of a class built from one of the test data files.
-Result TextsOf(const char* dataFile, const kwtest::TempDir& dir) {
+Result TextsOf(const char* dataFile, const kwtest::TempDir& dir, const std::string& options = "") {
     const std::string file = dir.File("texts.kwer");
     const Result built = RunCli("build " + Quote(std::string(KWERLO_TEST_DATA) + "/" + dataFile) +
                                     " " + Quote(file),
                                 dir);
     if (built.exit != 0) return built;
-    return RunCli("texts " + Quote(file), dir);
+    return RunCli("texts " + Quote(file) + options, dir);
 }
 
 TEST(Cli, HelpAndUsage) {
@@ -217,6 +195,74 @@ TEST(Cli, TextsIncludeTheEducationAreas) {
                                            "[false,false,false,false,false,false,false,false,"
                                            "false,false]"));
     EXPECT_EQ(got[1].size(), 16u);
+}
+
+// Pupils in register order (the file holds them 2, 1, 3); the newest certificate of a pupil with
+// two; a pupil without one; an empty assessment; quotes, commas, a paragraph mark, Polish letters.
+TEST(Cli, TextsForTheRegisterAsPlainText) {
+    kwtest::TempDir dir;
+    Result r = TextsOf("register_class.json", dir, " --format txt");
+    ASSERT_EQ(r.exit, 0) << r.err;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    EXPECT_EQ(r.out,
+              "1. Łukasz Nowak\n\n"
+              "(brak oceny rodzaju: Świadectwo/arkusz ocen)\n\n"
+              "2. Zofia Żurawska\n\n"
+              "Zachowanie\nJest \"koleżeńska\", uczynna.\n\nDba o porządek.\n\n"
+              "Zajęcia edukacyjne\nCzyta płynnie, pisze starannie.\n\n"
+              "Dodatkowe zajęcia edukacyjne\nChór, koło \"Orlęta\"\n\n"
+              "Szczególne osiągnięcia\nLaureatka konkursu „Mały Mistrz”\n\n"
+              "3. Jędrzej Ślązak\n\n");
+
+    Result letters = TextsOf("register_class.json", dir, " --format txt --kind 2");
+    ASSERT_EQ(letters.exit, 0) << letters.err;
+    EXPECT_EQ(letters.out,
+              "1. Łukasz Nowak\n\nZachowanie\nJesteś pilny.\n\n"
+              "2. Zofia Żurawska\n\n(brak oceny rodzaju: List do ucznia)\n\n"
+              "3. Jędrzej Ślązak\n\n(brak oceny rodzaju: List do ucznia)\n\n");
+}
+
+TEST(Cli, TextsForTheRegisterAsCsv) {
+    kwtest::TempDir dir;
+    Result r = TextsOf("register_class.json", dir, " --format csv");
+    ASSERT_EQ(r.exit, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "Nr,Uczeń,Zachowanie,Zajęcia edukacyjne,Religia,Etyka,Dodatkowe zajęcia edukacyjne,"
+              "Inne zajęcia,Indywidualny program,Szczególne osiągnięcia\r\n"
+              "1,Łukasz Nowak,,,,,,,,\r\n"
+              "2,Zofia Żurawska,\"Jest \"\"koleżeńska\"\", uczynna.\n\nDba o porządek.\","
+              "\"Czyta płynnie, pisze starannie.\",,,\"Chór, koło \"\"Orlęta\"\"\",,,"
+              "Laureatka konkursu „Mały Mistrz”\r\n"
+              "3,Jędrzej Ślązak,,,,,,,,\r\n");
+
+    Result periodic = TextsOf("register_class.json", dir, " --format csv --kind 1");
+    ASSERT_EQ(periodic.exit, 0) << periodic.err;
+    EXPECT_NE(periodic.out.find("\r\n2,Zofia Żurawska,Tekst oceny okresowej.,,,,,,,\r\n"),
+              std::string::npos)
+        << periodic.out;
+}
+
+TEST(Cli, TextsOptionsThatAreNotUnderstoodAreUsageErrors) {
+    kwtest::TempDir dir;
+    const std::string file = dir.File("r.kwer");
+    ASSERT_EQ(RunCli("build " + Quote(std::string(KWERLO_TEST_DATA) + "/register_class.json") +
+                         " " + Quote(file),
+                     dir)
+                  .exit,
+              0);
+    for (const char* bad : {" --kind 1", " --format", " --format xml", " --format txt --kind 3",
+                            " --format txt --kind", " --format txt --kind -1",
+                            " --format txt --format csv", " --format csv --kind 0 --kind 1",
+                            " --format txt extra"}) {
+        Result r = RunCli("texts " + Quote(file) + bad, dir);
+        EXPECT_EQ(r.exit, 2) << bad;
+        EXPECT_NE(r.err.find("Usage"), std::string::npos) << bad;
+        EXPECT_TRUE(r.out.empty()) << bad;
+    }
+    Result missing = RunCli("texts " + Quote(dir.File("missing.kwer")) + " --format csv", dir);
+    EXPECT_EQ(missing.exit, 1);
+    EXPECT_NE(missing.err.find("Nie można odczytać pliku"), std::string::npos);
+    EXPECT_TRUE(missing.out.empty());
 }
 
 // A file-size limit stops the write half-way: the class saved before stays whole.

@@ -34,7 +34,8 @@ int TextWidth(const wxString& text, double points) {
     dc.SetFont(font);
     int widest = 0;
     wxStringTokenizer lines(text, "\n");
-    while (lines.HasMoreTokens()) widest = std::max(widest, dc.GetTextExtent(lines.GetNextToken()).x);
+    while (lines.HasMoreTokens())
+        widest = std::max(widest, dc.GetTextExtent(lines.GetNextToken()).x);
     return widest;
 }
 
@@ -115,7 +116,8 @@ void FitOptions(const std::vector<wxWindow*>& siblings) {
         auto* box = dynamic_cast<wxStaticBox*>(w);
         if (!box) continue;
         const wxString title = box->GetLabelText();
-        double points = title.empty() ? BaseSize() : FittingSize(title, Scaled(16), box->GetSize().x);
+        double points =
+            title.empty() ? BaseSize() : FittingSize(title, Scaled(16), box->GetSize().x);
         for (const Option& o : options)
             if (box->GetRect().Contains(o.w->GetRect())) points = std::min(points, o.points);
         if (points >= BaseSize()) continue;
@@ -139,7 +141,8 @@ void FitTabs(wxNotebook* nb, const std::vector<wxWindow*>& siblings) {
     int room = r.width;
     for (wxWindow* s : siblings) {
         const wxRect rs = s->GetRect();
-        if (s != nb && rs.x > r.x && rs.x < r.GetRight() && rs.y < r.y + Scaled(20) && rs.GetBottom() > r.y)
+        const bool inTabRow = rs.y < r.y + Scaled(20) && rs.GetBottom() > r.y;
+        if (s != nb && rs.x > r.x && rs.x < r.GetRight() && inTabRow)
             room = std::min(room, rs.x - r.x);
     }
     // The tabs' own frames and spacing besides their labels.

@@ -23,8 +23,10 @@ Program::Program(WizardDialogs* dialogs) {
     model_ = std::make_unique<WizardModel>(*core_, dialogs ? *dialogs : wxDialogs_);
     // Built in the program's order: print preview, assessment editor, wizard.
     preview_ = new PreviewFrame(*core_, *model_, [this] { ShowEditor(); });
-    editor_ = new EditorFrame(*core_, *model_, [this] { ShowWizard(); }, [this] { ShowPreview(); });
-    wizard_ = new WizardFrame(*core_, *model_, [this] { ShowEditor(); }, [this] { CloseApplication(); });
+    editor_ = new EditorFrame(*core_, *model_, [this] { ShowWizard(); },
+                              [this] { ShowPreview(); });
+    wizard_ = new WizardFrame(*core_, *model_, [this] { ShowEditor(); },
+                              [this] { CloseApplication(); });
     wxDialogs_.SetParent(wizard_);
     model_->SetChangedListener([this] { UpdateWindows(); });
     UpdateWindows();

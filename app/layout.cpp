@@ -97,7 +97,7 @@ void KeepNeededSize(wxWindow* widget) {
     if (r.width >= least.width && r.height >= least.height) return;
     if (r.width < least.width) {
         const int room = widget->GetParent()->GetClientSize().x;
-        if (r.x + least.width > room) r.x = std::max(0, room - least.width);
+        if (room > 0 && r.x + least.width > room) r.x = std::max(0, room - least.width);
         r.width = least.width;
     }
     r.height = std::max(r.height, least.height);

@@ -12,7 +12,8 @@ TopWindow::TopWindow(WizardModel& model)
               wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX),
       model_(model) {
     SetIcon(ProgramIcon());
-    // The font the layout was scaled for; the children inherit it.
+    // The font the layout was scaled for, in which the windows measure their texts (GTK draws
+    // every widget in it through the program's style sheet).
     SetFont(Layout::Font());
     SetBackgroundColour(LightBlue());
 }

@@ -32,7 +32,8 @@ void OnBufferInsert(GtkTextBuffer* buffer, GtkTextIter* location, const gchar* t
 bool KeyPasses(const KeyFilter& filter, const wxKeyEvent& key, long length) {
     const wxChar uc = key.GetUnicodeKey();
     const int n = static_cast<int>(length);
-    return uc != WXK_NONE && uc >= 32 ? filter.AcceptChar(uc, n) : filter.Accept(key.GetKeyCode(), n);
+    return uc != WXK_NONE && uc >= 32 ? filter.AcceptChar(uc, n)
+                                      : filter.Accept(key.GetKeyCode(), n);
 }
 
 // Enter in a dialog's field: what a click on the dialog's default button does.

@@ -87,7 +87,8 @@ EditorFrame::EditorFrame(Core& core, WizardModel& model, std::function<void()> o
     BehaviourPage& behaviour = editor.Behaviour();
     behaviourStale_ = AddModeControls(
         11005, 11007, 596, [&behaviour] { behaviour.RefreshBehaviourManual(); },
-        [&behaviour] { behaviour.SwitchToAutomatic(); }, [&behaviour] { behaviour.SwitchToManual(); });
+        [&behaviour] { behaviour.SwitchToAutomatic(); },
+        [&behaviour] { behaviour.SwitchToManual(); });
     if (wxWindow* manual = views_.Widget(11005)) Label(manual, "Punkty z zachowania", 618, 256);
     if (wxWindow* automatic = views_.Widget(11007)) {
         Label(automatic, "Dodatkowy tekst własny oceny automatycznej z zachowania", 0, 292);
@@ -102,7 +103,8 @@ EditorFrame::EditorFrame(Core& core, WizardModel& model, std::function<void()> o
     EducationPage& education = editor.Education();
     educationStale_ = AddModeControls(
         12005, 12007, 646, [&education] { education.RefreshEducationManual(); },
-        [&education] { education.SwitchToAutomatic(); }, [&education] { education.SwitchToManual(); });
+        [&education] { education.SwitchToAutomatic(); },
+        [&education] { education.SwitchToManual(); });
     if (wxWindow* manual = views_.Widget(12005)) {
         Label(manual, "Punkty z :", 556, 264);
         static const char* const kPointLabels[] = {
@@ -153,7 +155,8 @@ wxStaticText* EditorFrame::AddModeControls(int manualId, int automaticId, int to
         stale = Label(manual, "Tekst oceny ręcznej jest nieaktualny", 334, 4);
         stale->SetForegroundColour(*wxRED);
         stale->Hide();
-        Button(manual, "Przejście do edycji automatycznej", 596, kToAutomaticTip, then(toAutomatic));
+        Button(manual, "Przejście do edycji automatycznej", 596, kToAutomaticTip,
+               then(toAutomatic));
     }
     if (wxWindow* automatic = views_.Widget(automaticId))
         Button(automatic, "Przejście do edycji ręcznej", toManualX, kToManualTip, then(toManual));
@@ -171,8 +174,10 @@ void EditorFrame::Update() {
     EditorModel& editor = core_.Editor();
     if (behaviourStale_) behaviourStale_->Show(editor.Behaviour().StaleLabelShown());
     if (educationStale_) educationStale_->Show(editor.Education().StaleLabelShown());
-    ShowPreview(behaviourPreview_, editor.Behaviour().PreviewText(), editor.Behaviour().PreviewMark());
-    ShowPreview(educationPreview_, editor.Education().PreviewText(), editor.Education().PreviewMark());
+    ShowPreview(behaviourPreview_, editor.Behaviour().PreviewText(),
+                editor.Behaviour().PreviewMark());
+    ShowPreview(educationPreview_, editor.Education().PreviewText(),
+                editor.Education().PreviewMark());
 }
 
 void EditorFrame::ApplyModes() {

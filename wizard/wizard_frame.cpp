@@ -49,7 +49,8 @@ WizardFrame::WizardFrame(Core& core, WizardModel& model, std::function<void()> o
     auto* bottom = new wxPanel(top, wxID_ANY, ScaledPoint(4, 480), ScaledSize(785, 69));
     bottom->SetBackgroundColour(LightBlue());
     AddBitmapButton(bottom, 1, "bmp_wiz_down_koniec", 620, 40,
-                    "Jeśli informacja w  klasie była modyfikowana zapisuje ją na dysku i zamyka program");
+                    "Jeśli informacja w  klasie była modyfikowana zapisuje ją na dysku i zamyka "
+                    "program");
     wxWindow* about = AddBitmapButton(bottom, 2, "bmp_wiz_down_about", 620, 12,
                                       "Pokazuje nazwę i wersję programu");
     about->SetBackgroundColour(Orange());

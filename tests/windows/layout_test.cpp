@@ -148,8 +148,10 @@ private:
             const wxRect tab = Placed(label);
             const std::string name =
                 Describe(nb) + " tab \"" + std::string(nb->GetPageText(i).utf8_str()) + "\"";
-            if (!gtk_widget_get_mapped(label) || !Inside(tab, whole)) Problem(name + " is out of view");
-            else leaves_.push_back({tab, false, name});
+            if (!gtk_widget_get_mapped(label) || !Inside(tab, whole))
+                Problem(name + " is out of view");
+            else
+                leaves_.push_back({tab, false, name});
         }
     }
 

@@ -98,9 +98,11 @@ protected:
             ADD_FAILURE() << f.id;
             return "";
         }
-        if (auto* text = dynamic_cast<wxTextCtrl*>(w); text && text->IsMultiLine() && !probed_.count(f.id)) {
-            g_signal_connect_after(gtk_text_view_get_buffer(GTK_TEXT_VIEW(text->GetConnectWidget())),
-                                   "insert-text", G_CALLBACK(ProbeIterator), nullptr);
+        auto* text = dynamic_cast<wxTextCtrl*>(w);
+        if (text && text->IsMultiLine() && !probed_.count(f.id)) {
+            GtkWidget* view = text->GetConnectWidget();
+            g_signal_connect_after(gtk_text_view_get_buffer(GTK_TEXT_VIEW(view)), "insert-text",
+                                   G_CALLBACK(ProbeIterator), nullptr);
             probed_.insert(f.id);
         }
         Model(f.id).SetText(before);

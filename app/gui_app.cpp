@@ -3,6 +3,7 @@
 #include <csignal>
 
 #include <wx/display.h>
+#include <wx/log.h>
 #include <wx/msgdlg.h>
 #include <wx/tooltip.h>
 
@@ -112,6 +113,9 @@ bool App::OnInit() {
     SetSignalHandler(SIGTERM, OnTermination);
     SetSignalHandler(SIGINT, OnTermination);
     SetMessages(&messages_);
+    // The teacher gets the program's own messages; the toolkit's technical log (a file that
+    // could not be created, in English) goes to stderr instead of a second message box.
+    delete wxLog::SetActiveTarget(new wxLogStderr);
     metrics_ = PangoTextMetrics::Create(nullptr);
     InstallTextMetrics(metrics_.get());
     wxInitAllImageHandlers();

@@ -32,6 +32,8 @@ const char* const kTexts[] = {
 constexpr int kCodeCount = sizeof(kTexts) / sizeof(kTexts[0]);
 
 const char kSignalCaption[] = KWERLO_TITLE " - Błąd wyjątkowy";
+const char kSignalPrefix[] = "Sygnał : ";
+const char kSignalEnd[] = "\nProgram zakończony";
 const char kSignalSecond[] =
     "Wystąpił wyjątkowy błąd wewnętrzny\nProgram zostanie zamknięty\nJeśli sytuacja będzie się "
     "powtarzać proszę o kontakt e-mail";
@@ -63,9 +65,11 @@ void BuildSignalMessage(SignalMessage& m, int signal) {
     m.signal = signal;
     m.length = 0;
     AppendText(m, kSignalCaption);
-    AppendText(m, ": Sygnał : ");
+    AppendText(m, ": ");
+    AppendText(m, kSignalPrefix);
     AppendText(m, ErrorReport::SignalName(signal));
-    AppendText(m, "\nProgram zakończony\n");
+    AppendText(m, kSignalEnd);
+    AppendText(m, "\n");
     AppendText(m, kSignalCaption);
     AppendText(m, ": ");
     AppendText(m, kSignalSecond);
@@ -124,6 +128,14 @@ void ErrorReport::Unexpected(const char*, int) {
     std::fflush(nullptr);
     std::_Exit(1);
 }
+
+wxString ErrorReport::SignalCaption() { return wxString::FromUTF8(kSignalCaption); }
+
+wxString ErrorReport::SignalText(int signal) {
+    return wxString::FromUTF8(kSignalPrefix) + SignalName(signal) + wxString::FromUTF8(kSignalEnd);
+}
+
+wxString ErrorReport::SignalClosingText() { return wxString::FromUTF8(kSignalSecond); }
 
 const char* ErrorReport::SignalName(int signal) {
     switch (signal) {

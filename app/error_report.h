@@ -32,6 +32,10 @@ public:
 
     // Name of a signal as shown in the signal message ("SIGSEGV " and so on, "unknown").
     static const char* SignalName(int signal);
+    // The two messages a signal ends the program with, and their caption.
+    static wxString SignalCaption();
+    static wxString SignalText(int signal);
+    static wxString SignalClosingText();
 
     static void InstallSignalHandlers();
 };

@@ -3,10 +3,12 @@
 #include <csignal>
 
 #include <wx/display.h>
+#include <wx/log.h>
 #include <wx/msgdlg.h>
 #include <wx/tooltip.h>
 
 #include "app/compact_style.h"
+#include "app/locale_setup.h"
 #include "app/program.h"
 #include "oc/editor_frame.h"
 #include "print/preview_frame.h"
@@ -17,12 +19,15 @@ namespace kw {
 // ---- Program
 
 Program::Program(WizardDialogs* dialogs) {
+    UsePolishToolkitCaptions();
     core_ = std::make_unique<Core>();
     model_ = std::make_unique<WizardModel>(*core_, dialogs ? *dialogs : wxDialogs_);
     // Built in the program's order: print preview, assessment editor, wizard.
     preview_ = new PreviewFrame(*core_, *model_, [this] { ShowEditor(); });
-    editor_ = new EditorFrame(*core_, *model_, [this] { ShowWizard(); });
-    wizard_ = new WizardFrame(*core_, *model_, [this] { ShowEditor(); }, [this] { CloseApplication(); });
+    editor_ = new EditorFrame(*core_, *model_, [this] { ShowWizard(); },
+                              [this] { ShowPreview(); });
+    wizard_ = new WizardFrame(*core_, *model_, [this] { ShowEditor(); },
+                              [this] { CloseApplication(); });
     wxDialogs_.SetParent(wizard_);
     model_->SetChangedListener([this] { UpdateWindows(); });
     UpdateWindows();
@@ -71,6 +76,13 @@ void Program::ShowEditor() {
     editor_->Raise();
 }
 
+void Program::ShowPreview() {
+    preview_->SetPosition(editor_->GetPosition());
+    editor_->Hide();
+    preview_->Show();
+    preview_->Raise();
+}
+
 void Program::ShowWizard() {
     wizard_->SetPosition(editor_->GetPosition());
     editor_->Hide();
@@ -89,14 +101,8 @@ namespace {
 
 // A termination request arrives here in the event loop, where dialogs are safe.
 void OnTermination(int signal) {
-    const wxString caption = wxString::FromUTF8(KWERLO_TITLE " - Błąd wyjątkowy");
-    wxMessageBox(wxString::FromUTF8("Sygnał : ") + ErrorReport::SignalName(signal) +
-                     wxString::FromUTF8("\nProgram zakończony"),
-                 caption, wxOK | wxCENTRE);
-    wxMessageBox(wxString::FromUTF8("Wystąpił wyjątkowy błąd wewnętrzny\nProgram zostanie "
-                                    "zamknięty\nJeśli sytuacja będzie się powtarzać proszę o "
-                                    "kontakt e-mail"),
-                 caption, wxOK | wxCENTRE);
+    wxMessageBox(ErrorReport::SignalText(signal), ErrorReport::SignalCaption(), wxOK | wxCENTRE);
+    wxMessageBox(ErrorReport::SignalClosingText(), ErrorReport::SignalCaption(), wxOK | wxCENTRE);
     std::_Exit(signal);
 }
 
@@ -107,6 +113,9 @@ bool App::OnInit() {
     SetSignalHandler(SIGTERM, OnTermination);
     SetSignalHandler(SIGINT, OnTermination);
     SetMessages(&messages_);
+    // The teacher gets the program's own messages; the toolkit's technical log (a file that
+    // could not be created, in English) goes to stderr instead of a second message box.
+    delete wxLog::SetActiveTarget(new wxLogStderr);
     metrics_ = PangoTextMetrics::Create(nullptr);
     InstallTextMetrics(metrics_.get());
     wxInitAllImageHandlers();

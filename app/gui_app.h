@@ -31,6 +31,7 @@ public:
     void CloseApplication();
     void ShowEditor();
     void ShowWizard();
+    void ShowPreview();
     void UpdateWindows();
 
     Core& GetCore() { return *core_; }

@@ -10,19 +10,20 @@
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
 
+#include "app/layout.h"
 #include "controls/phrase_controls.h"
 #include "controls/registry.h"
+#include "controls/text_guard.h"
 #include "controls/value_controls.h"
 
 namespace kw {
 namespace {
 
+// A model's place on the screen; offset is already on the screen (a box's place in its parent).
 wxPoint Pos(const Rect& r, wxPoint offset = wxPoint(0, 0)) {
-    return wxPoint(r.x + offset.x, r.y + offset.y);
+    return ScaledPoint(r.x, r.y) + offset;
 }
-// Text fields narrower than this cannot show even two digits in the toolkit's theme.
-constexpr int kMinTextWidth = 30;
-wxSize Size(const Rect& r) { return wxSize(r.w, r.h); }
+wxSize Size(const Rect& r) { return ScaledSize(r.x, r.y, r.w, r.h); }
 
 // Programmatic updates of a widget must not come back as the teacher's changes.
 class Guarded : public CtrView {
@@ -177,31 +178,40 @@ private:
     wxChoice* choice_;
 };
 
-// The key filter, Enter swallowed (text fields) and the cut of pasted text, for both kinds of
-// text widget.
+// A text widget of a text model: the guard keeps out what the field refuses; the teacher's
+// edits go to the model.
 template <class Widget>
 class TextLikeView : public WindowView {
 public:
-    TextLikeView(CtrText& m, Widget* w) : WindowView(w), model_(m), widget_(w) {
-        w->Bind(wxEVT_CHAR, [this](wxKeyEvent& e) {
-            if (KeyPasses(model_.Filter(), e, widget_->GetLastPosition())) e.Skip();
-        });
+    TextLikeView(CtrText& m, Widget* w)
+        : WindowView(w), model_(m), widget_(w), guard_(TextGuard::Attach(w, m.Filter())) {
         w->Bind(wxEVT_TEXT, [this](wxCommandEvent&) {
             if (refreshing_) return;
-            const long at = widget_->GetInsertionPoint();
+            inTextEvent_ = true;
             model_.UserSetText(widget_->GetValue());
-            widget_->SetInsertionPoint(std::min<long>(at, widget_->GetLastPosition()));
+            inTextEvent_ = false;
         });
         Refresh();
     }
     void Refresh() override {
+        // A text event comes from inside GTK's insert handler, where the buffer must not change.
+        if (inTextEvent_) {
+            widget_->CallAfter([this] { Refresh(); });
+            return;
+        }
         Scope s(refreshing_);
-        if (widget_->GetValue() != model_.Text()) widget_->ChangeValue(model_.Text());
+        ShowText();
     }
 
 protected:
+    void ShowText() {
+        if (widget_->GetValue() != model_.Text()) guard_.ChangeValue(model_.Text());
+    }
+
     CtrText& model_;
     Widget* widget_;
+    TextGuard& guard_;
+    bool inTextEvent_ = false;
 };
 
 class ComboView : public TextLikeView<wxComboBox> {
@@ -217,6 +227,10 @@ public:
         Refresh();
     }
     void Refresh() override {
+        if (inTextEvent_) {
+            widget_->CallAfter([this] { Refresh(); });
+            return;
+        }
         Scope s(refreshing_);
         const std::vector<wxString>& entries = combo_.Entries();
         bool same = widget_->GetCount() == entries.size();
@@ -226,7 +240,7 @@ public:
             widget_->Clear();
             for (const wxString& e : entries) widget_->Append(e);
         }
-        if (widget_->GetValue() != model_.Text()) widget_->ChangeValue(model_.Text());
+        ShowText();
     }
 
 private:
@@ -256,12 +270,6 @@ private:
 };
 
 }  // namespace
-
-bool KeyPasses(const KeyFilter& filter, const wxKeyEvent& key, long length) {
-    const wxChar uc = key.GetUnicodeKey();
-    const int n = static_cast<int>(length);
-    return uc != WXK_NONE && uc >= 32 ? filter.AcceptChar(uc, n) : filter.Accept(key.GetKeyCode(), n);
-}
 
 ViewSet::~ViewSet() {
     for (CtrBase* m : models_) m->AttachView(nullptr);
@@ -300,22 +308,23 @@ wxWindow* ViewSet::Build(CtrBase& c, wxWindow* parent, wxPoint offset) {
         window = w;
         view = std::make_unique<CheckView>(*m, w);
     } else if (auto* m = dynamic_cast<CtrChoice*>(&c)) {
-        auto* w = new wxChoice(parent, wxID_ANY, at, Size(r));
+        auto* w = new wxChoice(parent, wxID_ANY, at, ScaledFieldSize(r.w, r.h));
         window = w;
         view = std::make_unique<ChoiceView>(*m, w);
     } else if (auto* m = dynamic_cast<CtrCombo*>(&c)) {
-        auto* w = new wxComboBox(parent, wxID_ANY, "", at, Size(r), 0, nullptr, wxCB_DROPDOWN);
+        auto* w = new wxComboBox(parent, wxID_ANY, "", at, ScaledFieldSize(r.w, r.h), 0, nullptr,
+                                 wxCB_DROPDOWN);
         window = w;
         view = std::make_unique<ComboView>(*m, w);
     } else if (auto* m = dynamic_cast<CtrText*>(&c)) {
         const long style = m->MultiLine() ? wxTE_MULTILINE : 0;
-        wxSize size = Size(r);
-        if (size.x > 0 && size.x < kMinTextWidth) size.x = kMinTextWidth;
-        auto* w = new wxTextCtrl(parent, wxID_ANY, "", at, size, style);
+        auto* w = new wxTextCtrl(parent, wxID_ANY, "", at,
+                                 m->MultiLine() ? Size(r) : ScaledFieldSize(r.w, r.h), style);
         window = w;
         view = std::make_unique<TextLikeView<wxTextCtrl>>(*m, w);
     } else if (auto* m = dynamic_cast<CtrSpin*>(&c)) {
-        auto* w = new wxSpinCtrl(parent, wxID_ANY, "", at, Size(r), wxSP_ARROW_KEYS, 0, 100, 0);
+        auto* w = new wxSpinCtrl(parent, wxID_ANY, "", at, ScaledFieldSize(r.w, r.h),
+                                 wxSP_ARROW_KEYS, 0, 100, 0);
         window = w;
         view = std::make_unique<SpinView>(*m, w);
     } else if (auto* m = dynamic_cast<CtrBox*>(&c)) {
@@ -350,6 +359,8 @@ wxWindow* ViewSet::Build(CtrBase& c, wxWindow* parent, wxPoint offset) {
     } else {
         return nullptr;  // the hidden holders have no widget
     }
+    if (dynamic_cast<CtrRadio*>(&c) || dynamic_cast<CtrCheck*>(&c)) HugHeight(window);
+    else KeepNeededSize(window);
     widgets_[c.Id()] = window;
     c.AttachView(view.get());
     models_.push_back(&c);

@@ -10,14 +10,7 @@
 
 #include "controls/ctr_base.h"
 
-class wxKeyEvent;
-
 namespace kw {
-
-class KeyFilter;
-
-// Whether a key typed into a text of the given length passes the filter.
-bool KeyPasses(const KeyFilter& filter, const wxKeyEvent& key, long length);
 
 class ViewSet {
 public:
@@ -27,11 +20,11 @@ public:
     ViewSet& operator=(const ViewSet&) = delete;
 
     // Creates the widgets of every control below root inside parent, following the registry's
-    // tree: boxes and groups hold their children, notebooks their pages. Returns root's own
-    // window when it has one (a panel's).
+    // tree: boxes and groups hold their children, notebooks their pages.
     void BuildChildren(const CtrBase& root, wxWindow* parent, wxPoint offset = wxPoint(0, 0));
-    // offset: where the control's coordinate origin lies in parent (a box's children are its
-    // siblings, placed inside its frame).
+    // Creates a control's widget (and those below it) and returns it; nullptr for a control
+    // without one. offset: where the control's coordinate origin lies in parent, on the screen
+    // (a box's children are its siblings, placed inside its frame).
     wxWindow* Build(CtrBase& control, wxWindow* parent, wxPoint offset = wxPoint(0, 0));
 
     // The widget made for a control, or nullptr.

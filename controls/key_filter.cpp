@@ -33,7 +33,10 @@ int KeyFilter::CodeOf(wxUniChar c) {
 bool KeyFilter::Accept(int code, int length) const {
     if (swallowEnter_ && code == 13) return false;
     if (length >= max_) return IsSpecial(code);
-    if (IsSpecial(code)) return true;
+    return IsSpecial(code) || KindAccepts(code);
+}
+
+bool KeyFilter::KindAccepts(int code) const {
     const bool inSet = set_.find(cp1250::Decode(std::string(1, static_cast<char>(code)))) !=
                        wxString::npos;
     switch (kind_) {
@@ -53,6 +56,25 @@ wxString KeyFilter::Fit(const wxString& text) const {
     cp1250::Encode(text, bytes);
     wxString kept = cp1250::Decode(bytes);
     if (static_cast<int>(kept.length()) > max_) kept.Truncate(static_cast<size_t>(max_));
+    return kept;
+}
+
+wxString KeyFilter::FitInsert(const wxString& inserted, int length, bool multiLine) const {
+    wxString kept;
+    for (wxString::const_iterator i = inserted.begin(); i != inserted.end(); ++i) {
+        if (length + static_cast<int>(kept.length()) >= max_) break;
+        const wxUniChar c = *i;
+        bool keep;
+        if (c == '\n') {
+            keep = multiLine;
+        } else if (c == '\t') {
+            keep = true;
+        } else {
+            const int code = CodeOf(c);
+            keep = code >= 0 && !IsSpecial(code) && KindAccepts(code);
+        }
+        if (keep) kept += c;
+    }
     return kept;
 }
 

@@ -26,6 +26,10 @@ public:
     // Text set or pasted from outside: characters the class file cannot hold are dropped and the
     // rest cut to the maximum length.
     wxString Fit(const wxString& text) const;
+    // Text the teacher inserts (pasted, dropped, typed through an input method) into a text of
+    // the given length: what no key of the field could type is dropped (line breaks stay in a
+    // multi-line text, tabs everywhere), the rest cut to the room left.
+    wxString FitInsert(const wxString& inserted, int length, bool multiLine) const;
 
     int MaxLength() const { return max_; }
     int Kind() const { return kind_; }
@@ -35,6 +39,9 @@ public:
     static int CodeOf(wxUniChar c);
 
 private:
+    // A printable character's code passes the filter kind's set.
+    bool KindAccepts(int code) const;
+
     int max_;
     int kind_;
     wxString set_;

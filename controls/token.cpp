@@ -4,6 +4,7 @@
 
 #include "app/assertion.h"
 #include "app/messages.h"
+#include "app/utf8.h"
 
 namespace kw {
 namespace {
@@ -18,8 +19,6 @@ int Find(const wxString& text, wxUniChar c, int from) {
         if (text[i] == c) return i;
     return -1;
 }
-
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 bool IsMarkStart(wxUniChar c) { return c == '[' || c == '<' || c == '{'; }
 

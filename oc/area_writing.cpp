@@ -1,12 +1,11 @@
 // Writing ("Pisanie").
 
+#include "app/utf8.h"
 #include "controls/composer.h"
 #include "oc/education_areas.h"
 
 namespace kw {
 namespace {
-
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 const char* const kLevels[] = {"[2,1]samodzielnie", "[1,-1]z pomocą", "[-1,-2]nie potrafi{sz}"};
 

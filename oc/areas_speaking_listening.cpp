@@ -1,12 +1,11 @@
 // Speaking ("Mówienie") and listening ("Słuchanie").
 
+#include "app/utf8.h"
 #include "controls/composer.h"
 #include "oc/education_areas.h"
 
 namespace kw {
 namespace {
-
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 const std::vector<CatalogueTable>& SpeakingTables() {
     static const std::vector<CatalogueTable> tables = {{

@@ -1,6 +1,7 @@
 #include "oc/behaviour_catalogue.h"
 
 #include "app/assertion.h"
+#include "app/utf8.h"
 #include "controls/composer.h"
 #include "controls/registry.h"
 #include "oc/catalogue.h"
@@ -84,8 +85,6 @@ const std::vector<Tab>& Tabs() {
     };
     return tabs;
 }
-
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 // Contributions joined into one prefixed sentence.
 void Prefixed(wxString& part, const char* prefix, std::initializer_list<wxString> contributions) {

@@ -14,7 +14,7 @@ namespace kw {
 
 class BehaviourPage {
 public:
-    // updateSpace: the editor's UpdateSpace(0, 0).
+    // updateSpace: the editor's space measurement (EditorModel::UpdateSpace).
     explicit BehaviourPage(CtrBase::Callback updateSpace);
 
     // Recomposes the automatic text, sets the source text and, in automatic mode, the preview;

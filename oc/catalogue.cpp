@@ -1,12 +1,10 @@
 #include "oc/catalogue.h"
 
+#include "app/utf8.h"
 #include "controls/composer.h"
 #include "controls/registry.h"
 
 namespace kw {
-namespace {
-wxString U(const char* s) { return wxString::FromUTF8(s); }
-}  // namespace
 
 void Catalogue::Build(const std::vector<CatalogueEntry>& entries, const CtrBase::Callback& changed) {
     std::unique_ptr<ParentScope> inBox;

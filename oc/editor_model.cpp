@@ -1,13 +1,10 @@
 #include "oc/editor_model.h"
 
 #include "app/app_state.h"
+#include "app/utf8.h"
 #include "controls/registry.h"
 
 namespace kw {
-
-namespace {
-wxString U(const char* s) { return wxString::FromUTF8(s); }
-}
 
 EditorModel::EditorModel() {
     panel_ = std::make_unique<CtrPanel>(10001, 0, Rect{});

@@ -1,9 +1,9 @@
 #include "oc/register_texts.h"
 
+#include "app/utf8.h"
+
 namespace kw {
 namespace {
-
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 // A mark carries a text only when it is printed as it reads.
 wxString MarkText(const wxString& mark) {

@@ -10,11 +10,10 @@
 
 #include "app/assertion.h"
 #include "app/messages.h"
+#include "app/utf8.h"
 
 namespace kw {
 namespace {
-
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 struct DefaultRow {
     const char* nameA;

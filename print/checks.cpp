@@ -5,6 +5,7 @@
 #include "app/core.h"
 #include "app/messages.h"
 #include "app/program.h"
+#include "app/utf8.h"
 #include "oc/print_texts.h"
 #include "print/document_data.h"
 #include "print/fonts.h"
@@ -12,8 +13,6 @@
 
 namespace kw {
 namespace {
-
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 const char kDashHint[] =
     " - wpisz (kreska) jeśli ma być kreska, (puste) jeśli pole ma zostać puste\n";

@@ -3,25 +3,21 @@
 #include <wx/panel.h>
 #include <wx/stattext.h>
 
+#include "app/caption_fit.h"
 #include "app/core.h"
-#include "app/program.h"
-#include "resources/bitmaps.h"
+#include "app/layout.h"
 
 namespace kw {
 
 PreviewFrame::PreviewFrame(Core& core, WizardModel& model, std::function<void()> onBack)
-    : wxFrame(nullptr, wxID_ANY, KWERLO_TITLE, wxDefaultPosition, wxSize(800, 586),
-              wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX) {
-    SetIcon(ProgramIcon());
-    // The layout is in pixels for a small dialog font; the children inherit it.
-    SetFont(wxFont(wxFontInfo(8).Family(wxFONTFAMILY_SWISS)));
+    : TopWindow(model) {
     auto* panel = new wxPanel(this, wxID_ANY);
-    panel->SetBackgroundColour(wxColour(191, 219, 255));
-    header_ = std::make_unique<WindowHeader>(panel, model);
+    AddHeader(panel);
     views_.Build(core.Print().NoChart(), panel);
     new wxStaticText(panel, wxID_ANY, wxString::FromUTF8("Wielkość czcionki oceny na świadectwie:"),
-                     wxPoint(220, 68));
+                     ScaledPoint(220, 68));
     views_.Build(core.Print().FontSize(), panel);
+    FitCaptions(this);
     Bind(wxEVT_CLOSE_WINDOW, [onBack](wxCloseEvent&) {
         if (onBack) onBack();
     });

@@ -1,19 +1,26 @@
 #include "resources/bitmaps.h"
 
+#include <algorithm>
 #include <map>
 
+#include <wx/dcgraph.h>
 #include <wx/dcmemory.h>
+#include <wx/image.h>
 #include <wx/font.h>
 
 #include "app/assertion.h"
+#include "app/layout.h"
 
 namespace kw {
 namespace {
 
-const wxColour kOrange(255, 150, 30);
-const wxColour kOrangeDark(205, 100, 10);
+const wxColour kButtonFace(255, 150, 30);
+const wxColour kButtonEdge(205, 100, 10);
 
-enum class Glyph { Plus, Minus, Open, Save, Cross, Check, Pencil, Broom, Copy, Info, Book, Globe, Question, Bin, Exit };
+enum class Glyph {
+    Plus, Minus, Open, Save, Cross, Check, Pencil, Broom, Copy, Info, Book, Globe, Question, Bin,
+    Exit, Print, Back
+};
 
 struct Named {
     const char* caption;
@@ -39,6 +46,9 @@ const std::map<wxString, Named>& Table() {
         {"bmp_wiz_down_www", {"Strona WWW", Glyph::Globe, false}},
         {"bmp_wiz_down_faq", {"Pytania ?", Glyph::Question, false}},
         {"bmp_wiz_down_odinst", {"Odinstaluj", Glyph::Bin, false}},
+        {"bmp_oc_down_samoucz", {"Samouczek", Glyph::Book, false}},
+        {"bmp_oc_down_wydruk", {"Wydruk", Glyph::Print, false}},
+        {"bmp_oc_down_koniec", {"Powrót", Glyph::Back, false}},
         {"bmp_comm_ok", {"Ok", Glyph::Check, false}},
         {"bmp_comm_cancel", {"Anuluj", Glyph::Cross, false}},
         {"bmp_wiz_nb_klasa", {"Klasa", Glyph::Plus, true}},
@@ -111,6 +121,16 @@ void DrawGlyph(wxDC& dc, Glyph g, int x, int y) {
             dc.DrawRectangle(x + 3, y + 3, 8, 10);
             dc.DrawLine(x + 1, y + 3, x + 13, y + 3);
             break;
+        case Glyph::Print:
+            dc.DrawRectangle(x + 1, y + 5, 12, 6);
+            dc.DrawRectangle(x + 4, y + 1, 6, 4);
+            dc.DrawLine(x + 4, y + 13, x + 10, y + 13);
+            break;
+        case Glyph::Back:
+            dc.DrawLine(cx - 5, cy, cx + 5, cy);
+            dc.DrawLine(cx - 5, cy, cx - 1, cy - 4);
+            dc.DrawLine(cx - 5, cy, cx - 1, cy + 4);
+            break;
         case Glyph::Exit:
             dc.DrawRectangle(x + 1, y + 1, 7, 12);
             dc.DrawLine(x + 6, cy, x + 13, cy);
@@ -120,31 +140,40 @@ void DrawGlyph(wxDC& dc, Glyph g, int x, int y) {
     }
 }
 
+// Drawn in the layout's pixels, on a transparent bitmap of the layout's size on the screen, so
+// that the rounded edges blend with whatever lies behind the button.
 wxBitmap Draw(const Named& n) {
     const wxSize size = n.tab ? wxSize(81, 24) : wxSize(140, 25);
-    wxBitmap bmp(size, 24);
-    wxMemoryDC dc(bmp);
-    // The corners take the mask colour so that the image shows rounded.
-    const wxColour mask(255, 0, 255);
-    dc.SetBackground(wxBrush(mask));
-    dc.Clear();
-    dc.SetPen(wxPen(kOrangeDark, 1));
-    dc.SetBrush(wxBrush(kOrange));
-    if (n.tab) {
-        dc.DrawRoundedRectangle(0, 0, size.x, size.y + 6, 6);
-    } else {
-        dc.DrawRoundedRectangle(0, 0, size.x, size.y, 8);
-        DrawGlyph(dc, n.glyph, 8, (size.y - 14) / 2);
+    wxImage clear(ScaledSize(size.x, size.y));
+    clear.InitAlpha();
+    std::fill_n(clear.GetAlpha(), clear.GetWidth() * clear.GetHeight(), 0);
+    wxBitmap bmp(clear, 32);
+    {
+        wxMemoryDC memory(bmp);
+        wxGCDC dc(memory);
+        dc.SetUserScale(Layout::Scale(), Layout::Scale());
+        dc.SetPen(wxPen(kButtonEdge, 1));
+        dc.SetBrush(wxBrush(kButtonFace));
+        if (n.tab) {
+            dc.DrawRoundedRectangle(0, 0, size.x, size.y + 6, 6);
+        } else {
+            dc.DrawRoundedRectangle(0, 0, size.x, size.y, 8);
+            DrawGlyph(dc, n.glyph, 8, (size.y - 14) / 2);
+        }
+        // The caption in a bold face, between the icon and a margin as wide as the left one,
+        // smaller where the theme's letters are too wide for it.
+        const wxString caption = wxString::FromUTF8(n.caption);
+        const int left = n.tab ? 4 : 28, right = size.x - (n.tab ? 4 : 8);
+        wxFont font(wxFontInfo(9).Bold().Family(wxFONTFAMILY_SWISS));
+        dc.SetFont(font);
+        while (dc.GetTextExtent(caption).x > right - left && font.GetFractionalPointSize() > 6) {
+            font.SetFractionalPointSize(font.GetFractionalPointSize() - 0.5);
+            dc.SetFont(font);
+        }
+        dc.SetTextForeground(*wxWHITE);
+        const wxSize text = dc.GetTextExtent(caption);
+        dc.DrawText(caption, left + (right - left - text.x) / 2, (size.y - text.y) / 2);
     }
-    wxFont font(wxFontInfo(9).Bold().Family(wxFONTFAMILY_SWISS));
-    dc.SetFont(font);
-    dc.SetTextForeground(*wxWHITE);
-    const wxString caption = wxString::FromUTF8(n.caption);
-    const wxSize text = dc.GetTextExtent(caption);
-    const int left = n.tab ? (size.x - text.x) / 2 : 28 + (size.x - 28 - text.x) / 2;
-    dc.DrawText(caption, left, (size.y - text.y) / 2);
-    dc.SelectObject(wxNullBitmap);
-    bmp.SetMask(new wxMask(bmp, mask));
     return bmp;
 }
 
@@ -166,11 +195,20 @@ wxString BitmapCaption(const wxString& name) {
     return it == Table().end() ? wxString() : wxString::FromUTF8(it->second.caption);
 }
 
+wxBitmapButton* AddBitmapButton(wxWindow* parent, int id, const char* bitmap, int x, int y,
+                                const char* tip) {
+    auto* b = new wxBitmapButton(parent, id, NamedBitmap(bitmap), ScaledPoint(x, y),
+                                 ScaledSize(140, 25), wxBU_AUTODRAW | wxBORDER_NONE);
+    b->SetName(BitmapCaption(bitmap));
+    if (tip) b->SetToolTip(wxString::FromUTF8(tip));
+    return b;
+}
+
 wxIcon ProgramIcon() {
     wxBitmap bmp(32, 32, 24);
     {
         wxMemoryDC dc(bmp);
-        dc.SetBackground(wxBrush(kOrange));
+        dc.SetBackground(wxBrush(kButtonFace));
         dc.Clear();
         dc.SetFont(wxFont(wxFontInfo(20).Bold().Family(wxFONTFAMILY_SWISS)));
         dc.SetTextForeground(*wxWHITE);

@@ -1,9 +1,10 @@
 #pragma once
 // The program's bitmaps, drawn when first asked for: orange rounded buttons with a small icon
 // at the left and the caption in white, orange notebook tabs with the word in white, and the
-// window icon "A".
+// window icon "A"; and the buttons that show them.
 
 #include <wx/bitmap.h>
+#include <wx/bmpbuttn.h>
 #include <wx/icon.h>
 #include <wx/string.h>
 
@@ -15,5 +16,10 @@ wxBitmap NamedBitmap(const wxString& name);
 // The caption drawn on a named image.
 wxString BitmapCaption(const wxString& name);
 wxIcon ProgramIcon();
+
+// A bitmap button of 140 x 25 in the layout, whose click goes to its window (frame or dialog)
+// under its window id; tip may be null.
+wxBitmapButton* AddBitmapButton(wxWindow* parent, int id, const char* bitmap, int x, int y,
+                                const char* tip);
 
 }  // namespace kw

@@ -3,14 +3,14 @@
 #include <wx/bmpbuttn.h>
 
 #include "app/core.h"
+#include "app/layout.h"
+#include "app/utf8.h"
 #include "klasa/klasa.h"
 #include "resources/bitmaps.h"
 #include "wizard/wizard_model.h"
 
 namespace kw {
 namespace {
-
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 const char kKreskaTip[] =
     "wpisz (kreska) jeśli ma być kreska, (puste) jeśli pole ma zostać puste";
@@ -30,7 +30,7 @@ void FillList(wxListCtrl* list, const std::vector<std::vector<wxString>>& rows, 
 }
 
 wxPanel* ButtonPanel(wxWindow* page) {
-    auto* p = new wxPanel(page, wxID_ANY, wxPoint(620, 0), wxSize(165, 417));
+    auto* p = new wxPanel(page, wxID_ANY, ScaledPoint(620, 0), ScaledSize(165, 417));
     p->SetBackgroundColour(page->GetBackgroundColour());
     return p;
 }
@@ -38,15 +38,8 @@ wxPanel* ButtonPanel(wxWindow* page) {
 }  // namespace
 
 void AddLabels(wxWindow* page, std::initializer_list<PageLabel> labels) {
-    for (const PageLabel& l : labels) new wxStaticText(page, wxID_ANY, U(l.text), wxPoint(l.x, l.y));
-}
-
-wxWindow* AddButton(wxWindow* parent, int id, const char* bitmap, int x, int y, const char* tip) {
-    auto* b = new wxBitmapButton(parent, id, NamedBitmap(bitmap), wxPoint(x, y), wxSize(140, 25),
-                                 wxBU_AUTODRAW | wxBORDER_NONE);
-    b->SetName(BitmapCaption(bitmap));
-    if (tip) b->SetToolTip(U(tip));
-    return b;
+    for (const PageLabel& l : labels)
+        new wxStaticText(page, wxID_ANY, U(l.text), ScaledPoint(l.x, l.y));
 }
 
 ClassPageView::ClassPageView(wxPanel* page, Core& core, ViewSet& views) {
@@ -75,9 +68,10 @@ ClassPageView::ClassPageView(wxPanel* page, Core& core, ViewSet& views) {
         option->Hide();  // stored with the class, never shown
     }
     wxPanel* buttons = ButtonPanel(page);
-    AddButton(buttons, 8, "bmp_wiz_klasa_nowa", 12, 24, "Tworzy nową klasę o podanej nazwie");
-    AddButton(buttons, 9, "bmp_wiz_klasa_odczyt", 12, 64, "Odczytuje klasę z komputera");
-    AddButton(buttons, 10, "bmp_wiz_klasa_zapisz", 12, 104, "Zapisuje aktualną klasę w komputerze ");
+    AddBitmapButton(buttons, 8, "bmp_wiz_klasa_nowa", 12, 24, "Tworzy nową klasę o podanej nazwie");
+    AddBitmapButton(buttons, 9, "bmp_wiz_klasa_odczyt", 12, 64, "Odczytuje klasę z komputera");
+    AddBitmapButton(buttons, 10, "bmp_wiz_klasa_zapisz", 12, 104,
+                    "Zapisuje aktualną klasę w komputerze ");
 }
 
 PupilsPageView::PupilsPageView(wxPanel* page, Core& core, ViewSet& views, WizardModel& model)
@@ -89,7 +83,7 @@ PupilsPageView::PupilsPageView(wxPanel* page, Core& core, ViewSet& views, Wizard
                      {"Ilość godzin opuszczonych: ", 4, 228},
                      {"W tym nieusprawiedliwionych:", 188, 228}, {"Tytuł listu", 4, 260},
                      {"Notatki o uczniu ( nie drukowane )", 4, 288}, {"Lista uczniów", 424, 4}});
-    voivodeshipLabel_ = new wxStaticText(page, wxID_ANY, U("Województwo"), wxPoint(4, 104));
+    voivodeshipLabel_ = new wxStaticText(page, wxID_ANY, U("Województwo"), ScaledPoint(4, 104));
     // The place of birth and the PESEL are kept but not shown.
     if (wxWindow* w = views.Widget(205)) w->Hide();
     views.SetToolTip(203, U("Po naciśnięciu klawisza F5 imię zostanie zapamiętane"));
@@ -99,18 +93,20 @@ PupilsPageView::PupilsPageView(wxPanel* page, Core& core, ViewSet& views, Wizard
     views.SetToolTip(215, U("Bieżące notatki o uczniu, które nie pojawiają się na wydrukach"));
     ApplyVisibility(false);
 
-    list_ = new wxListCtrl(page, wxID_ANY, wxPoint(424, 24), wxSize(189, 393),
+    list_ = new wxListCtrl(page, wxID_ANY, ScaledPoint(424, 24), ScaledSize(189, 393),
                            wxLC_REPORT | wxLC_SINGLE_SEL | wxBORDER_SUNKEN);
-    list_->InsertColumn(0, "Nr", wxLIST_FORMAT_LEFT, 25);
-    list_->InsertColumn(1, "Nazwisko", wxLIST_FORMAT_LEFT, 160);
+    list_->InsertColumn(0, "Nr", wxLIST_FORMAT_LEFT, Scaled(25));
+    list_->InsertColumn(1, "Nazwisko", wxLIST_FORMAT_LEFT, Scaled(160));
     list_->SetToolTip(U("Lista wszystkich uczniów aktualnej klasy ( numer w dzienniku oraz nazwisko )"));
     list_->Bind(wxEVT_LIST_ITEM_SELECTED, [this](wxListEvent& e) {
         if (!updating_ && e.GetIndex() != model_.PupilRow()) model_.SelectPupilRow(static_cast<int>(e.GetIndex()));
     });
     wxPanel* buttons = ButtonPanel(page);
-    AddButton(buttons, 12, "bmp_wiz_uczniowie_nowy", 12, 24, "Dodaje nowego ucznia do listy uczniów");
-    deleteButton_ = AddButton(buttons, 13, "bmp_wiz_uczniowie_usun", 12, 64,
-                              "Usuwa dane osobowe oraz wszystkie oceny aktualnie wybranego ucznia");
+    AddBitmapButton(buttons, 12, "bmp_wiz_uczniowie_nowy", 12, 24,
+                    "Dodaje nowego ucznia do listy uczniów");
+    deleteButton_ = AddBitmapButton(
+        buttons, 13, "bmp_wiz_uczniowie_usun", 12, 64,
+        "Usuwa dane osobowe oraz wszystkie oceny aktualnie wybranego ucznia");
 }
 
 void PupilsPageView::ApplyVisibility(bool option123) {
@@ -148,29 +144,32 @@ AssessmentsPageView::AssessmentsPageView(wxPanel* page, Core& core, ViewSet& vie
                             "(obszerność)"));
     views.SetToolTip(306, U("Nazwa oceny powinna zawierać czas lub okoliczności jej sporządzenia"));
     views.SetToolTip(307, U("Bieżące notatki o ocenie, które nie będą znajdować się na wydruku"));
-    list_ = new wxListCtrl(page, wxID_ANY, wxPoint(4, 100), wxSize(609, 221),
+    list_ = new wxListCtrl(page, wxID_ANY, ScaledPoint(4, 100), ScaledSize(609, 221),
                            wxLC_REPORT | wxLC_SINGLE_SEL | wxBORDER_SUNKEN);
-    list_->InsertColumn(0, "Nr", wxLIST_FORMAT_LEFT, 25);
-    list_->InsertColumn(1, "Rodzaj", wxLIST_FORMAT_LEFT, 150);
-    list_->InsertColumn(2, "Nazwa", wxLIST_FORMAT_LEFT, 400);
+    list_->InsertColumn(0, "Nr", wxLIST_FORMAT_LEFT, Scaled(25));
+    list_->InsertColumn(1, "Rodzaj", wxLIST_FORMAT_LEFT, Scaled(150));
+    list_->InsertColumn(2, "Nazwa", wxLIST_FORMAT_LEFT, Scaled(400));
     list_->Bind(wxEVT_LIST_ITEM_SELECTED, [this](wxListEvent& e) {
         if (!updating_ && e.GetIndex() != model_.AssessmentRow())
             model_.SelectAssessmentRow(static_cast<int>(e.GetIndex()));
     });
     wxPanel* buttons = ButtonPanel(page);
-    AddButton(buttons, 14, "bmp_wiz_oceny_nowa", 12, 24,
-              "Dodaje nową ocenę do listy dla aktualnego ucznia (rodzaj oceny wybrany przy jej "
-              "tworzeniu można później w każdej chwili zmienić)");
-    AddButton(buttons, 15, "bmp_wiz_oceny_powiel", 12, 64,
-              "Kopiuje informację (oprócz jej numeru, rodzaju i nazwy) z aktualnie zaznaczonej oceny "
-              "do nowo tworzonej.\nFunkcję wykorzystuje się przy tworzeniu kolejnej oceny dla tego "
-              "samego ucznia\n(wtedy wystarczy wprowadzić jedynie małe poprawki by była już gotowa)");
-    currentOnly_.push_back(AddButton(buttons, 16, "bmp_wiz_oceny_edyt", 12, 104,
-                                     "Pojawia się okno edycji oceny z którego mozna przejść do "
-                                     "podglądu drukowania"));
-    currentOnly_.push_back(AddButton(buttons, 17, "bmp_wiz_oceny_wyczysc", 12, 144,
-                                     "Usuwa wszystkie dane oceny oprócz jej numeru, nazwy i rodzaju"));
-    currentOnly_.push_back(AddButton(buttons, 18, "bmp_wiz_oceny_usun", 12, 184, "Usuwa całą ocenę z listy"));
+    AddBitmapButton(buttons, 14, "bmp_wiz_oceny_nowa", 12, 24,
+                    "Dodaje nową ocenę do listy dla aktualnego ucznia (rodzaj oceny wybrany przy jej "
+                    "tworzeniu można później w każdej chwili zmienić)");
+    AddBitmapButton(buttons, 15, "bmp_wiz_oceny_powiel", 12, 64,
+                    "Kopiuje informację (oprócz jej numeru, rodzaju i nazwy) z aktualnie "
+                    "zaznaczonej oceny do nowo tworzonej.\nFunkcję wykorzystuje się przy "
+                    "tworzeniu kolejnej oceny dla tego samego ucznia\n(wtedy wystarczy "
+                    "wprowadzić jedynie małe poprawki by była już gotowa)");
+    currentOnly_.push_back(AddBitmapButton(buttons, 16, "bmp_wiz_oceny_edyt", 12, 104,
+                                           "Pojawia się okno edycji oceny z którego mozna "
+                                           "przejść do podglądu drukowania"));
+    currentOnly_.push_back(AddBitmapButton(buttons, 17, "bmp_wiz_oceny_wyczysc", 12, 144,
+                                           "Usuwa wszystkie dane oceny oprócz jej numeru, "
+                                           "nazwy i rodzaju"));
+    currentOnly_.push_back(
+        AddBitmapButton(buttons, 18, "bmp_wiz_oceny_usun", 12, 184, "Usuwa całą ocenę z listy"));
 }
 
 void AssessmentsPageView::Update() {

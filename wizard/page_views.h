@@ -19,8 +19,6 @@ struct PageLabel {
     int x, y;
 };
 void AddLabels(wxWindow* page, std::initializer_list<PageLabel> labels);
-// A bitmap button of 140 x 25 whose click goes to the frame under its window id.
-wxWindow* AddButton(wxWindow* parent, int id, const char* bitmap, int x, int y, const char* tip);
 
 class ClassPageView {
 public:

@@ -8,48 +8,51 @@
 #include <wx/textctrl.h>
 
 #include "app/app_state.h"
+#include "app/caption_fit.h"
+#include "app/colours.h"
+#include "app/layout.h"
+#include "app/utf8.h"
 #include "controls/composer.h"
-#include "controls/ctr_views.h"
 #include "controls/key_filter.h"
+#include "controls/text_guard.h"
 #include "resources/bitmaps.h"
 
 namespace kw {
 namespace {
 
-const wxColour kLightBlue(191, 219, 255);
-wxString U(const char* s) { return wxString::FromUTF8(s); }
-
-// A fixed-size dialog with the program's background and its two bitmap buttons.
+// A fixed-size dialog with the program's font and background, laid out in the layout's pixels.
 class FormDialog : public wxDialog {
 public:
-    FormDialog(wxWindow* parent, const char* title, wxSize size)
-        : wxDialog(parent, wxID_ANY, U(title), wxDefaultPosition, size,
+    FormDialog(wxWindow* parent, const char* title, int width, int height)
+        : wxDialog(parent, wxID_ANY, U(title), wxDefaultPosition, ScaledSize(width, height),
                    wxCAPTION | wxSYSTEM_MENU) {
-        SetBackgroundColour(kLightBlue);
+        SetFont(Layout::Font());
+        SetBackgroundColour(LightBlue());
     }
 
-    void Label(const char* text, int x, int y) { new wxStaticText(this, wxID_ANY, U(text), wxPoint(x, y)); }
+    wxStaticText* Label(const char* text, int x, int y) {
+        return new wxStaticText(this, wxID_ANY, U(text), ScaledPoint(x, y));
+    }
 
     // A text field with a key filter of the given kind.
     wxTextCtrl* Field(int x, int y, int width, int max, int kind) {
-        auto* t = new wxTextCtrl(this, wxID_ANY, "", wxPoint(x, y), wxSize(width, -1));
-        const KeyFilter filter(max, kind);
-        t->Bind(wxEVT_CHAR, [t, filter](wxKeyEvent& e) {
-            if (KeyPasses(filter, e, t->GetLastPosition())) e.Skip();
-        });
-        t->Bind(wxEVT_TEXT, [t, filter](wxCommandEvent&) {
-            const wxString fitted = filter.Fit(t->GetValue());
-            if (fitted != t->GetValue()) t->ChangeValue(fitted);
-        });
+        auto* t = new wxTextCtrl(this, wxID_ANY, "", ScaledPoint(x, y), ScaledFieldSize(width));
+        KeepNeededSize(t);
+        // Enter presses OK, the dialog's default button.
+        TextGuard::Attach(t, KeyFilter(max, kind), true);
         return t;
+    }
+
+    // Shown modally once its captions fit.
+    int Run() {
+        FitCaptions(this);
+        return ShowModal();
     }
 
     // OK runs check; the dialog ends only when it says so.
     void Buttons(int okX, int cancelX, int y, std::function<bool()> check) {
-        auto* ok = new wxBitmapButton(this, wxID_OK, NamedBitmap("bmp_comm_ok"), wxPoint(okX, y),
-                                      wxSize(140, 25));
-        new wxBitmapButton(this, wxID_CANCEL, NamedBitmap("bmp_comm_cancel"), wxPoint(cancelX, y),
-                           wxSize(140, 25));
+        wxBitmapButton* ok = AddBitmapButton(this, wxID_OK, "bmp_comm_ok", okX, y, nullptr);
+        AddBitmapButton(this, wxID_CANCEL, "bmp_comm_cancel", cancelX, y, nullptr);
         ok->SetDefault();
         ok->Bind(wxEVT_BUTTON, [this, check](wxCommandEvent&) {
             if (check()) EndModal(wxID_OK);
@@ -66,44 +69,45 @@ wxString Trimmed(const wxTextCtrl* t) {
 }  // namespace
 
 bool WxWizardDialogs::AskClassName(wxString& name) {
-    FormDialog d(parent_, "Nowa klasa", wxSize(400, 160));
+    FormDialog d(parent_, "Nowa klasa", 400, 160);
     d.Label("Wpisz nazwisko wychowawcy nowej klasy, numer i sufiks klasy", 16, 12);
     d.Label("(np.: Anna Nowak 3C). Program utworzy plik z klasą o podanej nazwie.", 16, 36);
     wxTextCtrl* field = d.Field(80, 60, 150, 30, 3);
     d.Buttons(25, 210, 96, [&] { return !Trimmed(field).empty(); });
     field->SetFocus();
-    if (d.ShowModal() != wxID_OK) return false;
+    if (d.Run() != wxID_OK) return false;
     name = Trimmed(field);
     return true;
 }
 
 bool WxWizardDialogs::AskPupil(wxString& number, wxString& surname) {
-    FormDialog d(parent_, "Nowy uczeń", wxSize(316, 160));
+    FormDialog d(parent_, "Nowy uczeń", 316, 160);
     d.Label("Wpisz numer w dzienniku", 8, 16);
     d.Label("Wpisz nazwisko", 8, 56);
     wxTextCtrl* num = d.Field(144, 12, 30, 2, 2);
     wxTextCtrl* sur = d.Field(100, 52, 150, 30, 3);
     d.Buttons(15, 160, 92, [&] { return !Trimmed(num).empty() && !Trimmed(sur).empty(); });
     num->SetFocus();
-    if (d.ShowModal() != wxID_OK) return false;
+    if (d.Run() != wxID_OK) return false;
     number = Trimmed(num);
     surname = Trimmed(sur);
     return true;
 }
 
 bool WxWizardDialogs::AskAssessment(wxString& number, int& kind, wxString& name) {
-    FormDialog d(parent_, "Nowa ocena", wxSize(320, 200));
+    FormDialog d(parent_, "Nowa ocena", 320, 200);
     d.Label("Wpisz numer oceny", 8, 16);
     d.Label("Wybierz rodzaj oceny", 8, 56);
     d.Label("Wpisz nazwę oceny", 8, 96);
     wxTextCtrl* num = d.Field(116, 12, 30, 2, 2);
-    auto* kinds = new wxChoice(&d, wxID_ANY, wxPoint(116, 52), wxSize(180, -1));
+    auto* kinds = new wxChoice(&d, wxID_ANY, ScaledPoint(116, 52), ScaledFieldSize(180));
+    KeepNeededSize(kinds);
     for (const wxString& k : words::AssessmentKinds()) kinds->Append(k);
     kinds->SetSelection(0);
     wxTextCtrl* nam = d.Field(116, 92, 180, 30, 3);
     d.Buttons(15, 160, 132, [&] { return !Trimmed(num).empty() && !Trimmed(nam).empty(); });
     num->SetFocus();
-    if (d.ShowModal() != wxID_OK) return false;
+    if (d.Run() != wxID_OK) return false;
     number = Trimmed(num);
     name = Trimmed(nam);
     kind = kinds->GetSelection();
@@ -118,22 +122,22 @@ bool WxWizardDialogs::AskOpenPath(const wxString& folder, wxString& path) {
     return true;
 }
 
-bool WxWizardDialogs::AskSaveIntro() {
-    wxDialog d(parent_, wxID_ANY, U("Zapisywanie klasy"), wxDefaultPosition, wxSize(416, 150),
-               wxCAPTION | wxSYSTEM_MENU);
-    d.SetBackgroundColour(kLightBlue);
-    new wxStaticText(&d, wxID_ANY,
-                     U("Wybierz miejsce do zapisu klasy.\n\nJeśli to system Vista lub Windows 7 to "
-                       "wybierz inne miejsce niz domyślne.\nNp. Moje dokumenty, Pulpit itp."),
-                     wxPoint(18, 12));
-    new wxButton(&d, wxID_OK, U("Wybierz folder"), wxPoint(90, 90));
-    new wxButton(&d, wxID_CANCEL, U("Anuluj"), wxPoint(220, 90));
-    return d.ShowModal() == wxID_OK;
+bool WxWizardDialogs::AskSaveIntro(const wxString& classesFolder) {
+    FormDialog d(parent_, "Zapisywanie klasy", 416, 150);
+    d.Label("Wybierz miejsce do zapisu klasy.\n\nKlasy są przechowywane w folderze:", 18, 12);
+    // A long folder name loses its middle, not its end.
+    auto* folder = new wxStaticText(&d, wxID_ANY, "", ScaledPoint(18, 56), ScaledSize(380, -1),
+                                    wxST_ELLIPSIZE_MIDDLE | wxST_NO_AUTORESIZE);
+    folder->SetLabelText(classesFolder);
+    new wxButton(&d, wxID_OK, U("Wybierz folder"), ScaledPoint(90, 90));
+    new wxButton(&d, wxID_CANCEL, U("Anuluj"), ScaledPoint(220, 90));
+    return d.Run() == wxID_OK;
 }
 
-bool WxWizardDialogs::AskSavePath(const wxString& defaultName, wxString& path) {
-    wxFileDialog d(parent_, U("Zapisywanie klasy"), "", defaultName, U("Pliki ocen (*.kwer)|*.kwer"),
-                   wxFD_SAVE);
+bool WxWizardDialogs::AskSavePath(const wxString& folder, const wxString& defaultName,
+                                  wxString& path) {
+    wxFileDialog d(parent_, U("Zapisywanie klasy"), folder, defaultName,
+                   U("Pliki ocen (*.kwer)|*.kwer"), wxFD_SAVE);
     if (d.ShowModal() != wxID_OK) return false;
     path = d.GetPath();
     return true;

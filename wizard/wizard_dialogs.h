@@ -16,8 +16,8 @@ public:
     bool AskPupil(wxString& number, wxString& surname) override;
     bool AskAssessment(wxString& number, int& kind, wxString& name) override;
     bool AskOpenPath(const wxString& folder, wxString& path) override;
-    bool AskSaveIntro() override;
-    bool AskSavePath(const wxString& defaultName, wxString& path) override;
+    bool AskSaveIntro(const wxString& classesFolder) override;
+    bool AskSavePath(const wxString& folder, const wxString& defaultName, wxString& path) override;
 
 private:
     wxWindow* parent_;

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "app/app_state.h"
+#include "app/utf8.h"
 #include "controls/registry.h"
 
 namespace kw {
@@ -12,7 +13,6 @@ constexpr uint32_t kClassStored = kLevelClass | kStored;
 constexpr uint32_t kPupilStored = kLevelPupil | kStored;
 constexpr uint32_t kPupilEarly = kLevelPupil | kStored | kEarly;
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 Phrases List(std::initializer_list<const char*> items) {
     Phrases out;
     for (const char* s : items) out.push_back(U(s));

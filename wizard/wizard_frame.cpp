@@ -3,51 +3,35 @@
 #include <wx/imaglist.h>
 #include <wx/msgdlg.h>
 #include <wx/panel.h>
-#include <wx/filename.h>
 #include <wx/utils.h>
 
+#include "app/caption_fit.h"
+#include "app/colours.h"
 #include "app/core.h"
+#include "app/help_pages.h"
+#include "app/layout.h"
 #include "app/program.h"
 #include "app/shipped_data.h"
+#include "app/utf8.h"
 #include "resources/bitmaps.h"
 #include "wizard/wizard_model.h"
 
 namespace kw {
 
-namespace {
-
-const wxColour kLightBlue(191, 219, 255);
-const wxColour kOrange(255, 187, 100);
-wxString U(const char* s) { return wxString::FromUTF8(s); }
-
-const char kWebPage[] = "https://www.kwerlo.pl/";
-
-// A help page shipped with the program, as a properly escaped file address.
-void OpenHelp(const char* page) {
-    wxLaunchDefaultBrowser(
-        wxFileName::FileNameToURL(wxFileName(ShippedDataFolder() + "/help/" + page)));
-}
-
-}  // namespace
-
 WizardFrame::WizardFrame(Core& core, WizardModel& model, std::function<void()> onEdit,
                          std::function<void()> onClose)
-    : wxFrame(nullptr, wxID_ANY, KWERLO_TITLE, wxDefaultPosition, wxSize(800, 586),
-              wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX),
+    : TopWindow(model),
       core_(core),
       model_(model),
       onEdit_(std::move(onEdit)),
       onClose_(std::move(onClose)) {
-    SetIcon(ProgramIcon());
-    // The layout is in pixels for a small dialog font; the children inherit it.
-    SetFont(wxFont(wxFontInfo(8).Family(wxFONTFAMILY_SWISS)));
     auto* top = new wxPanel(this, wxID_ANY);
-    top->SetBackgroundColour(kLightBlue);
-    header_ = std::make_unique<WindowHeader>(top, model_);
+    AddHeader(top);
 
-    notebook_ = new wxNotebook(top, 2, wxPoint(0, 32), wxSize(794, 449), 0, "notebook");
-    notebook_->SetBackgroundColour(kLightBlue);
-    auto* images = new wxImageList(81, 24, true);
+    notebook_ = new wxNotebook(top, 2, ScaledPoint(0, 32), ScaledSize(794, 449), 0, "notebook");
+    notebook_->SetBackgroundColour(LightBlue());
+    const wxSize tab = NamedBitmap("bmp_wiz_nb_klasa").GetSize();
+    auto* images = new wxImageList(tab.x, tab.y, true);
     images->Add(NamedBitmap("bmp_wiz_nb_klasa"));
     images->Add(NamedBitmap("bmp_wiz_nb_uczn"));
     images->Add(NamedBitmap("bmp_wiz_nb_oceny"));
@@ -55,30 +39,31 @@ WizardFrame::WizardFrame(Core& core, WizardModel& model, std::function<void()> o
     wxPanel* pages[3];
     for (int i = 0; i < 3; ++i) {
         pages[i] = new wxPanel(notebook_, wxID_ANY);
-        pages[i]->SetBackgroundColour(kLightBlue);
+        pages[i]->SetBackgroundColour(LightBlue());
         notebook_->AddPage(pages[i], "", i == 0, i);
     }
     class_ = std::make_unique<ClassPageView>(pages[0], core_, views_);
     pupils_ = std::make_unique<PupilsPageView>(pages[1], core_, views_, model_);
     assessments_ = std::make_unique<AssessmentsPageView>(pages[2], core_, views_, model_);
 
-    auto* bottom = new wxPanel(top, wxID_ANY, wxPoint(4, 480), wxSize(785, 69));
-    bottom->SetBackgroundColour(kLightBlue);
-    AddButton(bottom, 1, "bmp_wiz_down_koniec", 620, 40,
-              "Jeśli informacja w  klasie była modyfikowana zapisuje ją na dysku i zamyka program");
-    wxWindow* about = AddButton(bottom, 2, "bmp_wiz_down_about", 620, 12,
-                                "Pokazuje nazwę i wersję programu");
-    about->SetBackgroundColour(kOrange);
-    AddButton(bottom, 3, "bmp_wiz_down_samoucz", 440, 12,
-              "Pokazuje krok po kroku jak wykonać typowe zadania");
-    AddButton(bottom, 5, "bmp_wiz_down_www", 280, 40,
-              "Otwiera stronę internetową programu, na której znajdują się odpowiedzi na "
-              "najczęściej zadawane pytania (FAQ), oraz nowe uaktualnienia programu zawierające "
-              "sugerowane przez Państwa zmiany ułatwiające pracę");
-    AddButton(bottom, 6, "bmp_wiz_down_faq", 280, 12, nullptr);
-    AddButton(bottom, 7, "bmp_wiz_down_odinst", 110, 40,
-              "Usuwa program (oprócz zapisanych klas) z komputera - konieczne przed instalacją "
-              "nowszej wersji programu");
+    auto* bottom = new wxPanel(top, wxID_ANY, ScaledPoint(4, 480), ScaledSize(785, 69));
+    bottom->SetBackgroundColour(LightBlue());
+    AddBitmapButton(bottom, 1, "bmp_wiz_down_koniec", 620, 40,
+                    "Jeśli informacja w  klasie była modyfikowana zapisuje ją na dysku i zamyka "
+                    "program");
+    wxWindow* about = AddBitmapButton(bottom, 2, "bmp_wiz_down_about", 620, 12,
+                                      "Pokazuje nazwę i wersję programu");
+    about->SetBackgroundColour(Orange());
+    AddBitmapButton(bottom, 3, "bmp_wiz_down_samoucz", 440, 12,
+                    "Pokazuje krok po kroku jak wykonać typowe zadania");
+    AddBitmapButton(bottom, 5, "bmp_wiz_down_www", 280, 40,
+                    "Otwiera stronę internetową programu, na której znajdują się odpowiedzi na "
+                    "najczęściej zadawane pytania (FAQ), oraz nowe uaktualnienia programu "
+                    "zawierające sugerowane przez Państwa zmiany ułatwiające pracę");
+    AddBitmapButton(bottom, 6, "bmp_wiz_down_faq", 280, 12, nullptr);
+    AddBitmapButton(bottom, 7, "bmp_wiz_down_odinst", 110, 40,
+                    "Usuwa program (oprócz zapisanych klas) z komputera - konieczne przed "
+                    "instalacją nowszej wersji programu");
 
     Bind(wxEVT_BUTTON, &WizardFrame::OnButton, this);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Exit(); });
@@ -86,13 +71,14 @@ WizardFrame::WizardFrame(Core& core, WizardModel& model, std::function<void()> o
     model_.SetFocusClassNumber([this] {
         if (wxWindow* w = views_.Widget(102)) w->SetFocus();
     });
+    FitCaptions(this);
     built_ = true;
     Update();
     Centre();
 }
 
 void WizardFrame::Update() {
-    header_->Update();
+    Header().Update();
     pupils_->Update();
     assessments_->Update();
 }
@@ -120,9 +106,9 @@ void WizardFrame::OnButton(wxCommandEvent& e) {
                            "Podstawowej"),
                          U(KWERLO_TITLE " - O programie"), wxOK | wxCENTRE, this);
             break;
-        case 3: OpenHelp("flash/main_menu.htm"); break;
-        case 5: wxLaunchDefaultBrowser(kWebPage); break;
-        case 6: OpenHelp("szk_faq.htm"); break;
+        case 3: OpenTutorial(); break;
+        case 5: OpenWebPage(); break;
+        case 6: OpenQuestions(); break;
         case 7:
             if (model_.UninstallRequested()) {
                 // Arguments as a list: no shell sees the folder's name.

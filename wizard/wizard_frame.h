@@ -4,10 +4,9 @@
 
 #include <memory>
 
-#include <wx/frame.h>
 #include <wx/notebook.h>
 
-#include "app/window_header.h"
+#include "app/top_window.h"
 #include "controls/ctr_views.h"
 #include "wizard/page_views.h"
 
@@ -16,15 +15,14 @@ namespace kw {
 class Core;
 class WizardModel;
 
-class WizardFrame : public wxFrame {
+class WizardFrame : public TopWindow {
 public:
-    // onEdit opens the editor; onClose closes the application; onUninstall starts the uninstaller.
+    // onEdit opens the editor; onClose closes the application.
     WizardFrame(Core& core, WizardModel& model, std::function<void()> onEdit,
                 std::function<void()> onClose);
 
     void Update();
     wxNotebook* Notebook() const { return notebook_; }
-    WindowHeader& Header() { return *header_; }
     PupilsPageView& PupilsPage() { return *pupils_; }
     AssessmentsPageView& AssessmentsPage() { return *assessments_; }
     ViewSet& Views() { return views_; }
@@ -39,7 +37,6 @@ private:
     WizardModel& model_;
     std::function<void()> onEdit_, onClose_;
     ViewSet views_;
-    std::unique_ptr<WindowHeader> header_;
     wxNotebook* notebook_ = nullptr;
     std::unique_ptr<ClassPageView> class_;
     std::unique_ptr<PupilsPageView> pupils_;

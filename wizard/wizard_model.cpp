@@ -10,6 +10,7 @@
 #include "app/error_report.h"
 #include "app/messages.h"
 #include "app/program.h"
+#include "app/utf8.h"
 #include "controls/registry.h"
 #include "klasa/klasa.h"
 
@@ -17,8 +18,6 @@ namespace kw {
 namespace {
 
 constexpr size_t kMaxClassName = 30;
-
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 void Warn(const char* text) {
     TheMessages().Show(U(text), U("Ostrzeżenie"), Buttons::Ok, Icon::Warning);
@@ -86,9 +85,14 @@ bool WizardModel::AskToSave(const wxString& caption, const wxString& text) {
     return true;
 }
 
+wxString WizardModel::DialogFolder() const {
+    return classFile_.empty() ? ClassesFolder() : wxFileName(classFile_).GetPath();
+}
+
 void WizardModel::CloseClass() {
     core_.CloseClass();
     className_.clear();
+    classFile_.clear();
     pupilRows_.clear();
     assessmentRows_.clear();
 }
@@ -101,6 +105,7 @@ void WizardModel::NewClass() {
                          "klasy ?")))
             return;
         CloseClass();
+        Changed();  // the windows show no class while the name is asked for
     }
     wxString name;
     if (dialogs_.AskClassName(name)) {
@@ -111,17 +116,20 @@ void WizardModel::NewClass() {
 }
 
 void WizardModel::ReadClass() {
+    wxString folder = ClassesFolder();
     if (OpenClass()) {
         if (!AskToSave(U("Odczyt klasy"),
                        U("Po odczytaniu klasy wszystkie informacje aktualnej klasy zostaną "
                          "utracone jeśli ich się wcześniej nie zapisze.\n\nCzy ZAPISAĆ infomację "
                          "aktualnej klasy ?")))
             return;
+        // The class that was open shows where the teacher keeps her classes.
+        folder = DialogFolder();
         CloseClass();
         Changed();
     }
     wxString path;
-    while (dialogs_.AskOpenPath(ClassesFolder(), path)) {
+    while (dialogs_.AskOpenPath(folder, path)) {
         if (wxFileName(path).GetName().length() <= kMaxClassName) {
             OpenClassFile(path);
             return;
@@ -137,6 +145,7 @@ bool WizardModel::OpenClassFile(const wxString& path) {
     const bool ok = core_.ReadClass(path);
     if (ok) {
         className_ = wxFileName(path).GetName();
+        classFile_ = path;
         pupilRows_ = core_.PupilsByRegisterNumber();
         if (Uczen* pupil = OpenClass()->CurrentPupil()) assessmentRows_ = AssessmentsNewestFirst(*pupil);
     }
@@ -150,23 +159,25 @@ bool WizardModel::SaveFlow() {
         Warn("Brak klasy. Odczytaj lub utwórz nową klasę");
         return false;
     }
-    if (!dialogs_.AskSaveIntro()) return false;
+    if (!dialogs_.AskSaveIntro(ClassesFolder())) return false;
     LoadingGuard loading;
     wxString path;
-    while (dialogs_.AskSavePath(className_ + ".kwer", path)) {
+    while (dialogs_.AskSavePath(DialogFolder(), className_ + ".kwer", path)) {
         wxFileName file(path);
         if (!file.HasExt()) file.SetExt("kwer");
         if (file.GetName().length() > kMaxClassName) {
             Warn("Nazwa klasy jest za długa - maksimum 30 znaków");
             continue;
         }
-        className_ = file.GetName();
         if (!core_.SaveClass(file.GetFullPath())) {
-            // The old file is still whole; the class stays unsaved.
+            // The old file is still whole; the class stays unsaved, under its old name.
             ErrorReport::Report(kCannotWrite, file.GetFullPath());
             Changed();
             return false;
         }
+        // Saving under another name renames the class.
+        className_ = file.GetName();
+        classFile_ = file.GetFullPath();
         Changed();
         return true;
     }

@@ -24,11 +24,13 @@ public:
     virtual bool AskPupil(wxString& number, wxString& surname) = 0;
     // The new-assessment dialog: number, kind index and name.
     virtual bool AskAssessment(wxString& number, int& kind, wxString& name) = 0;
-    // "Odczytywanie klasy": a class file to read, or false.
+    // "Odczytywanie klasy": a class file to read, starting in folder, or false.
     virtual bool AskOpenPath(const wxString& folder, wxString& path) = 0;
-    // "Zapisywanie klasy": first the dialog with "Wybierz folder" / "Anuluj", then the file.
-    virtual bool AskSaveIntro() = 0;
-    virtual bool AskSavePath(const wxString& defaultName, wxString& path) = 0;
+    // "Zapisywanie klasy": first the dialog with "Wybierz folder" / "Anuluj", which says where
+    // classes are kept, then the file, starting in folder.
+    virtual bool AskSaveIntro(const wxString& classesFolder) = 0;
+    virtual bool AskSavePath(const wxString& folder, const wxString& defaultName,
+                             wxString& path) = 0;
 };
 
 enum WizardTab { kClassTab = 0, kPupilsTab = 1, kAssessmentsTab = 2 };
@@ -94,13 +96,14 @@ private:
     void CloseClass();
     void RefillPupilList();
     void RefillAssessmentList();
-    void EnablePupilFields(bool enable);
-    bool WizardRead(const wxString& path);
+    // Where the file dialogs start: the open class's folder, else the classes folder.
+    wxString DialogFolder() const;
 
     Core& core_;
     WizardDialogs& dialogs_;
     std::function<void()> changed_, focusClassNumber_;
     wxString className_;
+    wxString classFile_;  // the file the open class was read from or saved to
     bool option123_ = false;
     std::vector<Uczen*> pupilRows_;
     std::vector<Ocena*> assessmentRows_;

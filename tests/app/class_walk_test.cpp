@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "app/class_walk.h"
+#include "app/utf8.h"
 #include "controls/registry.h"
 #include "support/core_fixture.h"
 #include "support/program_snapshot.h"
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
 using Visit = std::pair<int, int>;  // pupil and assessment index, file order
 

@@ -3,11 +3,12 @@
 #include <csignal>
 
 #include "app/error_report.h"
+#include "app/utf8.h"
 #include "support/test_support.h"
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
 TEST(ErrorReport, TextsOfTheCodes) {
     const struct {
@@ -46,6 +47,15 @@ TEST(ErrorReport, SignalNames) {
         {SIGTERM, "SIGTERM "}, {SIGABRT, "SIGABRT "}, {SIGHUP, "unknown"},
     };
     for (const auto& c : cases) EXPECT_STREQ(kw::ErrorReport::SignalName(c.signal), c.name);
+}
+
+// The texts the windows show for a termination request.
+TEST(ErrorReport, SignalMessages) {
+    EXPECT_EQ(kw::ErrorReport::SignalCaption(), U("Kwerlo 6.1.0.0 - Błąd wyjątkowy"));
+    EXPECT_EQ(kw::ErrorReport::SignalText(SIGTERM), U("Sygnał : SIGTERM \nProgram zakończony"));
+    EXPECT_EQ(kw::ErrorReport::SignalClosingText(),
+              U("Wystąpił wyjątkowy błąd wewnętrzny\nProgram zostanie zamknięty\nJeśli sytuacja "
+                "będzie się powtarzać proszę o kontakt e-mail"));
 }
 
 using ErrorReportDeathTest = ::testing::Test;

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "app/utf8.h"
 #include "controls/composer.h"
 #include "controls/token.h"
 #include "support/test_support.h"
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
 // Every test here renders through the program's processor with a context of its own.
 class ComposerTest : public ::testing::Test {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app_state.h"
+#include "app/utf8.h"
 #include "controls/composer.h"
 #include "controls/key_filter.h"
 #include "controls/phrase_controls.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
 // A fresh registry and an open class with a current pupil and assessment.
 class ControlsTest : public ::testing::Test {
@@ -307,6 +308,35 @@ TEST(KeyFilter, PastedTextIsCutToTheMaximumAndCleaned) {
     EXPECT_EQ(f.Fit("12345678901"), "1234567890") << "one character over is cut too";
     EXPECT_EQ(f.Fit(U("Żółw😀 Ωx")), U("Żółw x"));
     EXPECT_EQ(f.Fit("short"), "short");
+}
+
+TEST(KeyFilter, InsertedTextKeepsWhatTheFieldTakesAndFitsTheRoomLeft) {
+    const struct {
+        int max, kind;
+        const char* set;
+        bool multiLine;
+        int length;  // characters already in the field
+        const char* inserted;
+        const char* kept;
+    } cases[] = {
+        {10, 1, "", false, 0, "1234567890", "1234567890"},
+        {10, 1, "", false, 0, "12345678901", "1234567890"},
+        {10, 1, "", false, 8, "abcdef", "ab"},
+        {10, 1, "", false, 10, "abc", ""},
+        {10, 1, "", false, 12, "abc", ""},  // already over: nothing more
+        {20, 1, "", false, 0, "Żółw😀 Ωx", "Żółw x"},
+        {20, 1, "", false, 0, "a\nb\r\nc\td", "abc\td"},
+        {20, 1, "", true, 0, "a\nb\r\nc", "a\nb\nc"},
+        {10, 2, "", false, 0, "1a2 3-4", "1234"},
+        {30, 3, "", false, 0, "Nowak/3a.kwer", "Nowak3akwer"},
+        {40, 4, "<>[]{}", true, 0, "Lubi <rysować>(+) [i] {śpiewać}.", "Lubi rysować(+) i śpiewać."},
+        // Refused characters take no room.
+        {3, 2, "", false, 0, "a1b2c3d4", "123"},
+    };
+    for (const auto& c : cases) {
+        const kw::KeyFilter f(c.max, c.kind, U(c.set));
+        EXPECT_EQ(f.FitInsert(U(c.inserted), c.length, c.multiLine), U(c.kept)) << c.inserted;
+    }
 }
 
 TEST_F(ControlsTest, TextFieldsFitWhatTheyAreGiven) {

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "app/utf8.h"
 #include "controls/token.h"
 #include "support/test_support.h"
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
 kw::TokenContext Ctx(int grade, bool male, int kind) {
     kw::TokenContext c;

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "app/utf8.h"
 #include "klasa/cp1250.h"
 #include "klasa/klasa.h"
 #include "support/test_support.h"
 
 namespace {
 
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+using kw::U;
 
 TEST(Cp1250, PolishLettersHaveTheirBytes) {
     struct Case {

@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "app/utf8.h"
 #include "controls/composer.h"
 #include "controls/token.h"
 #include "oc/print_texts.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
 class ComposedTexts : public kwtest::CoreTest {
 protected:

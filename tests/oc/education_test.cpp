@@ -3,13 +3,14 @@
 #include <functional>
 #include <set>
 
+#include "app/utf8.h"
 #include "controls/composer.h"
 #include "controls/token.h"
 #include "support/core_fixture.h"
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
 class EducationTest : public kwtest::CoreTest {
 public:

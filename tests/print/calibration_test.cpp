@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "app/utf8.h"
 #include "print/calibration.h"
 #include "support/test_support.h"
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
 std::string Le(int32_t v) {
     std::string s;

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "app/utf8.h"
 #include "print/certificate_layout.h"
 #include "print/documents.h"
 #include "print/fonts.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
 constexpr int L = 37500, R = 172500, T = 4000;
 // Where pdftotext puts a word and where the layout put the text agree to a tenth of a millimetre.

@@ -3,13 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include "app/utf8.h"
 #include "print/checks.h"
 #include "support/core_fixture.h"
 #include "support/fake_metrics.h"
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
 const char kCaption[] = "Kwerlo 6.1.0.0 - Problem z napisami na wydruku.";
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/utf8.h"
 #include "print/fitting.h"
 #include "print/text_boxes.h"
 #include "support/fake_metrics.h"
@@ -11,9 +12,9 @@
 
 namespace {
 
-const kw::FontSpec kTen{kw::Face::Narrow, 10, false, false};  // 500 µm a character
+using kw::U;
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+const kw::FontSpec kTen{kw::Face::Narrow, 10, false, false};  // 500 µm a character
 
 // A box whose lines hold exactly 20 characters (10000 µm).
 kw::FitResult Fit20(const wxString& text, int maxLines, int indent = 0) {

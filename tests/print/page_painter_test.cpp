@@ -5,6 +5,7 @@
 
 #include <cairo.h>
 
+#include "app/utf8.h"
 #include "print/fonts.h"
 #include "print/page_output.h"
 #include "print/page_painter.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
 class PainterTest : public ::testing::Test {
 protected:

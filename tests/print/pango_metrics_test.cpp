@@ -5,6 +5,7 @@
 
 #include <pango/pangocairo.h>
 
+#include "app/utf8.h"
 #include "print/fitting.h"
 #include "print/fonts.h"
 #include "print/pango_metrics.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
 std::unique_ptr<kw::PangoTextMetrics> Metrics() {
     wxString error;

@@ -3,6 +3,8 @@
 // an empty script means the teacher cancelled.
 
 #include <deque>
+#include <functional>
+#include <vector>
 
 #include "wizard/wizard_model.h"
 
@@ -25,8 +27,16 @@ public:
     std::deque<AssessmentInput> assessments;
     bool introOk = true;
     int saveDialogs = 0;
+    // The folders the file dialogs started in, and the one the save intro named.
+    std::vector<wxString> openFolders, saveFolders;
+    wxString introFolder;
+    // Runs when the new-class dialog would show.
+    std::function<void()> onAskClassName;
 
-    bool AskClassName(wxString& name) override { return Pop(classNames, name); }
+    bool AskClassName(wxString& name) override {
+        if (onAskClassName) onAskClassName();
+        return Pop(classNames, name);
+    }
     bool AskPupil(wxString& number, wxString& surname) override {
         if (pupils.empty()) return false;
         number = wxString::FromUTF8(pupils.front().number);
@@ -42,9 +52,16 @@ public:
         assessments.pop_front();
         return true;
     }
-    bool AskOpenPath(const wxString&, wxString& path) override { return Pop(openPaths, path); }
-    bool AskSaveIntro() override { return introOk; }
-    bool AskSavePath(const wxString&, wxString& path) override {
+    bool AskOpenPath(const wxString& folder, wxString& path) override {
+        openFolders.push_back(folder);
+        return Pop(openPaths, path);
+    }
+    bool AskSaveIntro(const wxString& classesFolder) override {
+        introFolder = classesFolder;
+        return introOk;
+    }
+    bool AskSavePath(const wxString& folder, const wxString&, wxString& path) override {
+        saveFolders.push_back(folder);
         ++saveDialogs;
         return Pop(savePaths, path);
     }

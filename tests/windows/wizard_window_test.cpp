@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -11,92 +10,17 @@
 
 #include "app/app_state.h"
 #include "app/gui_app.h"
+#include "app/utf8.h"
 #include "klasa/klasa.h"
 #include "oc/editor_frame.h"
 #include "print/preview_frame.h"
-#include "support/scripted_dialogs.h"
-#include "support/test_support.h"
-#include "wizard/wizard_frame.h"
+#include "window_fixture.h"
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
-class WizardWindow : public ::testing::Test {
-protected:
-    void SetUp() override { program = std::make_unique<kw::Program>(&dialogs); }
-    void TearDown() override {
-        // Windows closed by the program are deleted when idle: before the core they show goes.
-        Pump();
-        program.reset();
-        Pump();
-    }
-    static void Pump() {
-        for (int i = 0; i < 5; ++i) {
-            wxTheApp->ProcessPendingEvents();
-            wxTheApp->Yield(true);
-            wxTheApp->ProcessIdle();
-        }
-    }
-    kw::WizardFrame& frame() { return *program->Wizard(); }
-    void Click(int id) {
-        wxWindow* button = frame().FindWindow(id);
-        ASSERT_NE(button, nullptr) << id;
-        wxCommandEvent e(wxEVT_BUTTON, id);
-        e.SetEventObject(button);
-        button->GetEventHandler()->ProcessEvent(e);
-        Pump();
-    }
-    wxTextCtrl* Text(int id) { return dynamic_cast<wxTextCtrl*>(frame().Views().Widget(id)); }
-    wxChoice* Choice(int id) { return dynamic_cast<wxChoice*>(frame().Views().Widget(id)); }
-    // Typing: the widget's text changes and sends its event, as the keyboard would.
-    void Type(int id, const wxString& text) {
-        wxTextCtrl* t = Text(id);
-        ASSERT_NE(t, nullptr) << id;
-        t->SetValue(text);
-        Pump();
-    }
-    void Choose(wxChoice* c, int index) {
-        c->SetSelection(index);
-        wxCommandEvent e(wxEVT_CHOICE, c->GetId());
-        e.SetEventObject(c);
-        e.SetInt(index);
-        c->GetEventHandler()->ProcessEvent(e);
-        Pump();
-    }
-    std::vector<wxString> Column(wxListCtrl* list, int column) {
-        std::vector<wxString> out;
-        for (int i = 0; i < list->GetItemCount(); ++i) out.push_back(list->GetItemText(i, column));
-        return out;
-    }
-    long Selected(wxListCtrl* list) {
-        return list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
-    }
-    // Through the buttons: class "3a", pupil 1 Nowak, assessment 1 "Roczna".
-    void NewClassWithOneAssessment() {
-        dialogs.classNames.push_back("3a");
-        Click(8);
-        dialogs.pupils = {{"1", "Nowak"}};
-        Click(12);
-        dialogs.assessments = {{"1", 0, "Roczna"}};
-        Click(14);
-    }
-    // A click on a tab: the notebook's changing event, then the change when it is allowed.
-    bool GoToTab(int tab) {
-        wxNotebook* nb = frame().Notebook();
-        wxBookCtrlEvent e(wxEVT_NOTEBOOK_PAGE_CHANGING, nb->GetId(), tab, nb->GetSelection());
-        e.SetEventObject(nb);
-        nb->GetEventHandler()->ProcessEvent(e);
-        if (e.IsAllowed()) nb->ChangeSelection(tab);
-        Pump();
-        return nb->GetSelection() == tab;
-    }
-
-    kwtest::ScriptedMessages messages;
-    kwtest::ScriptedDialogs dialogs;
-    kwtest::TempDir dir;
-    std::unique_ptr<kw::Program> program;
-};
+using kwtest::WizardWindow;
 
 TEST_F(WizardWindow, ATeacherEntersAClassAndItReadsBack) {
     EXPECT_FALSE(Text(104)->IsEnabled()) << "no class yet";
@@ -248,6 +172,29 @@ TEST_F(WizardWindow, PageChangeNeedsAClassNumber) {
               U("Brak numeru klasy. Wybierz klasę: pierwsza, druga lub trzecia"));
 }
 
+TEST_F(WizardWindow, TheEditorLeadsToThePreviewAndBackToTheWizard) {
+    NewClassWithOneAssessment();
+    Click(16);
+    kw::EditorFrame* editor = program->Editor();
+    auto press = [&](wxWindow* top, int id) {
+        wxWindow* button = top->FindWindow(id);
+        ASSERT_NE(button, nullptr) << id;
+        wxCommandEvent e(wxEVT_BUTTON, id);
+        e.SetEventObject(button);
+        button->GetEventHandler()->ProcessEvent(e);
+        Pump();
+    };
+    press(editor, 4);
+    EXPECT_TRUE(program->Preview()->IsShown());
+    EXPECT_FALSE(editor->IsShown());
+    program->Preview()->Close();
+    Pump();
+    EXPECT_TRUE(editor->IsShown()) << "the preview goes back to the editor";
+    press(editor, 1);
+    EXPECT_TRUE(frame().IsShown());
+    EXPECT_FALSE(editor->IsShown());
+}
+
 TEST_F(WizardWindow, TheEditorShowsTheCurrentAssessment) {
     NewClassWithOneAssessment();
     Click(16);
@@ -260,6 +207,14 @@ TEST_F(WizardWindow, TheEditorShowsTheCurrentAssessment) {
     program->Editor()->Close();
     Pump();
     EXPECT_TRUE(frame().IsShown());
+}
+
+TEST_F(WizardWindow, HeadersShowTheClassNameAsTyped) {
+    dialogs.classNames.push_back(U("Kowalska & Nowak 2a"));
+    Click(8);
+    for (kw::WindowHeader* header : {&frame().Header(), &program->Editor()->Header(),
+                                     &program->Preview()->Header()})
+        EXPECT_EQ(header->ClassName()->GetLabelText(), U("Kowalska & Nowak 2a"));
 }
 
 }  // namespace

@@ -4,13 +4,14 @@
 
 #include <deque>
 
+#include "app/utf8.h"
 #include "support/core_fixture.h"
 #include "support/scripted_dialogs.h"
 #include "wizard/wizard_model.h"
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
 class WizardTest : public ::testing::Test {
 protected:
@@ -291,6 +292,7 @@ TEST_F(WizardTest, AFailedSaveIsReportedAndTheClassStaysModified) {
     OpenNewClass();
     dialogs.savePaths.push_back(dir.File("no/such/folder/x.kwer"));
     EXPECT_FALSE(wizard->SaveFlow());
+    EXPECT_EQ(wizard->ClassName(), U("Anna Nowak 3C")) << "no name of a file never written";
     EXPECT_EQ(messages.shown.back().text,
               U("Nie można zapisać pliku : ") + wxString::FromUTF8(dir.File("no/such/folder/x.kwer")));
     EXPECT_EQ(messages.shown.back().caption, U("Kwerlo 6.1.0.0 - Błąd"));
@@ -299,6 +301,45 @@ TEST_F(WizardTest, AFailedSaveIsReportedAndTheClassStaysModified) {
     messages.answers = {kw::Answer::Yes};
     dialogs.savePaths.push_back(dir.File("no/such/folder/x.kwer"));
     EXPECT_FALSE(wizard->ExitRequested());
+}
+
+TEST_F(WizardTest, FileDialogsStartWhereTheClassesAre) {
+    const wxString classes = kw::WizardModel::ClassesFolder();
+    const wxString here = wxString::FromUTF8(dir.Path());
+    OpenNewClass();
+    dialogs.savePaths.push_back(wxString::FromUTF8(dir.File("a.kwer")));
+    ASSERT_TRUE(wizard->SaveFlow());
+    EXPECT_EQ(dialogs.introFolder, classes) << "the intro says where classes are kept";
+    dialogs.savePaths.push_back(wxString::FromUTF8(dir.File("b.kwer")));
+    ASSERT_TRUE(wizard->SaveFlow());
+    // A new class starts in the classes folder, a saved one in its own folder.
+    EXPECT_EQ(dialogs.saveFolders, (std::vector<wxString>{classes, here}));
+
+    wizard->ReadClass();  // cancelled: no class is open afterwards
+    EXPECT_EQ(kw::OpenClass(), nullptr);
+    wizard->ReadClass();
+    EXPECT_EQ(dialogs.openFolders, (std::vector<wxString>{here, classes}));
+    dialogs.openPaths.push_back(wxString::FromUTF8(dir.File("b.kwer")));
+    wizard->ReadClass();
+    dialogs.savePaths.push_back(wxString::FromUTF8(dir.File("c.kwer")));
+    ASSERT_TRUE(wizard->SaveFlow());
+    EXPECT_EQ(dialogs.saveFolders.back(), here) << "a class read from a file saves next to it";
+}
+
+TEST_F(WizardTest, NoClassIsShownWhileTheNewOneIsNamed) {
+    OpenNewClass();
+    AddPupil("1", "Nowak");
+    kw::ClearModified();
+    std::vector<wxString> shownNames;
+    wizard->SetChangedListener([&] { shownNames.push_back(wizard->ClassName()); });
+    dialogs.onAskClassName = [&] {
+        ASSERT_FALSE(shownNames.empty()) << "the windows were told the old class is closed";
+        EXPECT_EQ(shownNames.back(), U(""));
+        EXPECT_TRUE(wizard->PupilSelectorEntries().empty());
+    };
+    dialogs.classNames.push_back("Nowa 1a");
+    wizard->NewClass();
+    EXPECT_EQ(shownNames.back(), U("Nowa 1a"));
 }
 
 TEST_F(WizardTest, LongClassNamesAreRefusedInTheFileDialogs) {

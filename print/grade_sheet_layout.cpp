@@ -3,12 +3,11 @@
 #include <vector>
 
 #include "app/assertion.h"
+#include "app/utf8.h"
 #include "print/text_boxes.h"
 
 namespace kw {
 namespace {
-
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 struct Label {
     int font;

@@ -1,12 +1,11 @@
 #include "print/letter_report_layout.h"
 
+#include "app/utf8.h"
 #include "print/progress_chart.h"
 #include "print/text_boxes.h"
 
 namespace kw {
 namespace {
-
-wxString U(const char* s) { return wxString::FromUTF8(s); }
 
 void CentredTitle(PagePainter& p, const wxString& title) {
     p.SelectFont(1);

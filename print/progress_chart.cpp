@@ -1,5 +1,7 @@
 #include "print/progress_chart.h"
 
+#include "app/utf8.h"
+
 namespace kw {
 namespace {
 
@@ -42,7 +44,7 @@ void DrawProgressChart(PagePainter& p, int x0, int y0, const ChartData& chart) {
     }
     for (const ChartPanel& panel : panels)
         for (const ChartPanel::Line& label : panel.labels)
-            p.DrawText(x0 + label.x, y0 + label.y, wxString::FromUTF8(label.text));
+            p.DrawText(x0 + label.x, y0 + label.y, U(label.text));
 
     const int count = std::min(static_cast<int>(chart.columns.size()), kChartColumns);
     for (int slot = 0; slot < count; ++slot)

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/utf8.h"
 #include "print/class_printing.h"
 #include "print/pango_metrics.h"
 #include "support/core_fixture.h"
@@ -11,7 +12,7 @@
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
 class ClassPrinting : public kwtest::CoreTest {
 protected:

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 
+#include "app/utf8.h"
 #include "print/documents.h"
 #include "print/fonts.h"
 #include "print/grade_sheet_layout.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-wxString U(const char* s) { return wxString::FromUTF8(s); }
+using kw::U;
 
 // Where pdftotext puts a word and where the layout put the text agree to a tenth of a millimetre.
 constexpr double kNear = 100;

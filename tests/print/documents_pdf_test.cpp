@@ -25,6 +25,7 @@ using kw::U;
 // Where pdftotext puts a word and where the layout put the text agree to a tenth of a millimetre.
 constexpr double kNear = 100;
 constexpr int kDpi = 300;
+constexpr int kLinesDpi = 150;  // enough to tell a table's or a rule's line from none
 
 kw::GradeSheetData Sheet(int grade) {
     kw::GradeSheetData d;
@@ -58,18 +59,21 @@ protected:
     }
     // Writes one page of each document asked for and reads the words back.
     std::vector<kwtest::PdfWord> Render(const kw::DocumentSources& s, const std::vector<int>& docs,
-                                        const std::string& name = "doc.pdf") {
+                                        const std::string& name = "doc.pdf",
+                                        kw::PageMode mode = kw::PageMode{true, true}) {
         path = dir.File(name);
         kw::TextFitter fitter(*metrics);
         std::vector<kw::PageDrawing> pages;
         for (int d : docs)
             pages.push_back([&, d](kw::PagePainter& p) { kw::DrawDocument(p, fitter, d, s); });
         wxString error;
-        EXPECT_TRUE(kw::WritePdf(path, *metrics, kw::PageMode{true, true}, pages, &error))
+        EXPECT_TRUE(kw::WritePdf(path, *metrics, mode, pages, &error))
             << error.utf8_string();
         return kwtest::PdfWords(path);
     }
-    kwtest::Raster Raster(int page = 1) { return kwtest::RasterisePdf(path, page, kDpi, dir.Path()); }
+    kwtest::Raster Raster(int page = 1, int dpi = kDpi) {
+        return kwtest::RasterisePdf(path, page, dpi, dir.Path());
+    }
     int Width(int font, const wxString& text) { return metrics->Width(text, kw::TableFont(font, 10)); }
     int Height(int font) { return metrics->Height("a", kw::TableFont(font, 10)); }
     void ExpectAt(const std::vector<kwtest::PdfWord>& words, const std::string& word, double x,
@@ -149,22 +153,23 @@ TEST_F(DocumentsPdf, GradeSheetInBothLayouts) {
 
         // The table: its frame from its left edge, 8 mm further left in the first grade, lines
         // that meet, and the value column's line only where the layout has it.
-        const kwtest::Raster r = Raster();
+        const kwtest::Raster r = Raster(1, kLinesDpi);
         ASSERT_GT(r.width, 0);
-        EXPECT_GT(kwtest::LineCoverage(r, kDpi, l.left, y0, l.left, y0 + 260000), 0.99);
-        EXPECT_GT(kwtest::LineCoverage(r, kDpi, R, y0, R, y0 + 260000), 0.99);
-        EXPECT_GT(kwtest::LineCoverage(r, kDpi, l.left, y0 + 260000, R, y0 + 260000), 0.99);
-        EXPECT_GT(kwtest::LineCoverage(r, kDpi, a, y0, a, y0 + 260000), 0.99);
-        EXPECT_GT(kwtest::LineCoverage(r, kDpi, l.left, y0 + 64000, R, y0 + 64000), 0.99);
-        EXPECT_GT(kwtest::LineCoverage(r, kDpi, a, y0 + 12000, R, y0 + 12000), 0.99);
-        EXPECT_LT(kwtest::LineCoverage(r, kDpi, l.left + 1000, y0 + 12000, a - 1000, y0 + 12000), 0.01);
-        EXPECT_GT(kwtest::LineCoverage(r, kDpi, b, y0 + 209000, b, y0 + 259000), 0.99);
-        const double valueColumn = kwtest::LineCoverage(r, kDpi, b, y0 + 27500, b, y0 + 32500);
+        EXPECT_GT(kwtest::LineCoverage(r, kLinesDpi, l.left, y0, l.left, y0 + 260000), 0.99);
+        EXPECT_GT(kwtest::LineCoverage(r, kLinesDpi, R, y0, R, y0 + 260000), 0.99);
+        EXPECT_GT(kwtest::LineCoverage(r, kLinesDpi, l.left, y0 + 260000, R, y0 + 260000), 0.99);
+        EXPECT_GT(kwtest::LineCoverage(r, kLinesDpi, a, y0, a, y0 + 260000), 0.99);
+        EXPECT_GT(kwtest::LineCoverage(r, kLinesDpi, l.left, y0 + 64000, R, y0 + 64000), 0.99);
+        EXPECT_GT(kwtest::LineCoverage(r, kLinesDpi, a, y0 + 12000, R, y0 + 12000), 0.99);
+        EXPECT_LT(kwtest::LineCoverage(r, kLinesDpi, l.left + 1000, y0 + 12000, a - 1000, y0 + 12000),
+                  0.01);
+        EXPECT_GT(kwtest::LineCoverage(r, kLinesDpi, b, y0 + 209000, b, y0 + 259000), 0.99);
+        const double valueColumn = kwtest::LineCoverage(r, kLinesDpi, b, y0 + 27500, b, y0 + 32500);
         if (l.grade == 0) {
             EXPECT_EQ(valueColumn, 0.0);
         } else {
             EXPECT_GT(valueColumn, 0.99);
-            EXPECT_EQ(kwtest::LineCoverage(r, kDpi, L - 8000, y0, L - 8000, y0 + 260000), 0.0);
+            EXPECT_EQ(kwtest::LineCoverage(r, kLinesDpi, L - 8000, y0, L - 8000, y0 + 260000), 0.0);
         }
     }
 }
@@ -211,10 +216,10 @@ TEST_F(DocumentsPdf, GradeSheetReligionAndEthicsWrittenRuledOrBlank) {
         const auto words = Render(s, {3});
         if (c.word) ExpectAt(words, c.word, c.wordX, y0 + 65000);
         for (const char* hidden : {"(kreska)", "(puste)"}) EXPECT_EQ(kwtest::CountWords(words, 1, hidden), 0);
-        const kwtest::Raster r = Raster();
-        const double religion = kwtest::LineCoverage(r, kDpi, b + 2500, rule, b + 19000, rule);
-        const double gap = kwtest::LineCoverage(r, kDpi, b + 19800, rule, b + 21200, rule);
-        const double ethics = kwtest::LineCoverage(r, kDpi, b + 22000, rule, b + 37500, rule);
+        const kwtest::Raster r = Raster(1, kLinesDpi);
+        const double religion = kwtest::LineCoverage(r, kLinesDpi, b + 2500, rule, b + 19000, rule);
+        const double gap = kwtest::LineCoverage(r, kLinesDpi, b + 19800, rule, b + 21200, rule);
+        const double ethics = kwtest::LineCoverage(r, kLinesDpi, b + 22000, rule, b + 37500, rule);
         if (c.acrossRule) {
             EXPECT_GT(religion, 0.99);
             EXPECT_GT(gap, 0.99);
@@ -417,6 +422,24 @@ TEST_F(DocumentsPdf, BezWykresuLeavesTheChartOutAndTheTextAsItWas) {
     s.report.withChart = true;
     s.report.chart.columns.clear();
     EXPECT_EQ(kwtest::CountWords(Render(s, {5}, "none.pdf"), 1, "Zachowanie"), 0);
+}
+
+// The grade sheet, the letter and the report have no pre-printed form: they are whole forms
+// whatever paper the certificate is printed on.
+TEST_F(DocumentsPdf, GradeSheetLetterAndReportAreAlwaysWholeForms) {
+    kw::DocumentSources s;
+    s.sheet = Sheet(1);
+    s.letter.title = U("Droga Zosiu");
+    s.letter.text = U("Czytasz płynnie.");
+    s.report = Report();
+    s.report.chart.columns.resize(1);
+    const auto words = Render(s, {3, 4, 5}, "preprinted.pdf", kw::PageMode{true, false});
+    for (const char* label : {"Rok", "Zachowanie", "klasyfikacji", "Lp."})
+        EXPECT_TRUE(kwtest::FindWord(words, 1, label)) << label;
+    EXPECT_GT(kwtest::LineCoverage(Raster(1, kLinesDpi), kLinesDpi, L, y0, R, y0), 0.99);
+    EXPECT_TRUE(kwtest::FindWord(words, 2, "Droga"));
+    for (const char* label : {"okresowa", "Klasa", "Uczeń", "Zachowanie", "80"})
+        EXPECT_TRUE(kwtest::FindWord(words, 3, label)) << label;
 }
 
 }  // namespace
